@@ -1,0 +1,45 @@
+// From program start to the main screen.
+#include "state/startup.h"
+
+#include "persist/cp1252.h"
+#include "state/newgame.h"
+#include "state/refresh.h"
+
+namespace quorvane {
+
+void startup(Game& game) {
+    game.navigator.hidemain();
+    game.navigator.showtitle();
+    newgame(game.state);
+    game.state.applicantslot = 1;
+    game.state.popularity = 100;
+    update(game);
+}
+
+void startnewgame(Game& game) {
+    std::string name = game.dialogs.prompt("Please enter the name of the Band:", "NEW BAND", "");
+    // A name the saved game could not hold would be lost or mangled by the first save.
+    if (const auto problem = bandnameproblem(name)) {
+        game.dialogs.message(*problem, Icon::stop);
+        return;
+    }
+    game.state.bandname = std::move(name);
+    if (game.state.bandname.empty()) {
+        game.dialogs.message("Invalid Band Name.", Icon::stop);
+        return;
+    }
+    update(game);
+    listupdate(game);
+    game.navigator.showmain();
+    game.navigator.hidetitle();
+}
+
+void secretjoke(Game& game) {
+    game.dialogs.message("Just get on and play will you!!");
+}
+
+bool confirmquit(Game& game) {
+    return game.dialogs.ask("Are you sure you want to quit?");
+}
+
+} // namespace quorvane

@@ -1,0 +1,18 @@
+// Program start-up and the title screen's buttons.
+#pragma once
+
+#include "state/game.h"
+
+namespace quorvane {
+
+// Hides the main screen, shows the title screen and sets up a new game with a first
+// applicant. The random source is already seeded by the program's start.
+void startup(Game& game);
+// NEW GAME: asks for the band's name and starts play with it.
+void startnewgame(Game& game);
+// The invisible spot on the title screen.
+void secretjoke(Game& game);
+// The main screen's quit question; true when the player wants to quit.
+bool confirmquit(Game& game);
+
+} // namespace quorvane

@@ -1,0 +1,271 @@
+// The main screen's layout and the calls behind its controls.
+#include "mainscreen.h"
+
+#include "roster/applicants.h"
+#include "state/refresh.h"
+#include "state/startup.h"
+#include "turn/nextweek.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QDate>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedLayout>
+#include <QVBoxLayout>
+
+namespace quorvane {
+
+namespace {
+
+QString qt(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QLabel* label(QWidget* parent, const char* name, const char* caption = "") {
+    auto* l = new QLabel(QString::fromUtf8(caption), parent);
+    l->setObjectName(name);
+    return l;
+}
+
+QLabel* heading(QWidget* parent, const char* name, const char* caption) {
+    auto* l = label(parent, name, caption);
+    l->setStyleSheet("font-weight: bold; color: #34495e; letter-spacing: 1px;");
+    return l;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const char* caption,
+                    const char* tooltip = nullptr) {
+    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
+    b->setObjectName(name);
+    if (tooltip) b->setToolTip(QString::fromUtf8(tooltip));
+    b->setMinimumHeight(32);
+    return b;
+}
+
+QGroupBox* frame(QWidget* parent) {
+    auto* box = new QGroupBox(parent);
+    box->setStyleSheet(
+        "QGroupBox { border: 1px solid #c8ccd0; border-radius: 6px; margin-top: 0; }");
+    return box;
+}
+
+QString shortdate(Date date) {
+    const QDate qdate(static_cast<int>(date.year()), static_cast<unsigned>(date.month()),
+                      static_cast<unsigned>(date.day()));
+    return QLocale().toString(qdate, QLocale::ShortFormat);
+}
+
+// Refills a list only when its rows changed, so the player's selection survives a refresh.
+void showrows(QListWidget* list, const std::vector<std::string>& rows) {
+    QStringList wanted;
+    for (const auto& row : rows)
+        wanted << qt(row);
+    QStringList current;
+    for (int i = 0; i < list->count(); ++i)
+        current << list->item(i)->text();
+    if (current == wanted) return;
+    list->clear();
+    list->addItems(wanted);
+}
+
+} // namespace
+
+MainScreen::MainScreen(Game& game) : game_(game) {
+    setObjectName("main");
+    setWindowTitle("Quorvane");
+
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(16, 12, 16, 16);
+    grid->setHorizontalSpacing(12);
+    grid->setVerticalSpacing(12);
+    grid->addWidget(buildheader(), 0, 0, 1, 3);
+    grid->addWidget(buildmembers(), 1, 0, 2, 1);
+    grid->addWidget(buildtracks(), 1, 1, 2, 1);
+    grid->addWidget(buildpromotion(), 1, 2);
+    grid->addWidget(buildactions(), 2, 2);
+    grid->addWidget(buildapplicants(), 3, 0, 1, 3);
+    grid->setColumnStretch(0, 3);
+    grid->setColumnStretch(1, 3);
+    grid->setColumnStretch(2, 2);
+    setFixedSize(860, 600);
+}
+
+template <typename Operation> void MainScreen::wire(QPushButton* b, Operation operation) {
+    connect(b, &QPushButton::clicked, this, [this, operation] {
+        operation(game_);
+        sync();
+    });
+}
+
+QWidget* MainScreen::buildheader() {
+    auto* box = new QWidget(this);
+    auto* row = new QGridLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+
+    auto* title = label(box, "Label2", "QUORVANE");
+    title->setFont(QFont(title->font().family(), 22, QFont::Black));
+    row->addWidget(title, 0, 0, 2, 1);
+
+    row->addWidget(heading(box, "Label17", "BAND NAME"), 0, 1);
+    row->addWidget(heading(box, "Label20", "DATE:"), 0, 2);
+    row->addWidget(heading(box, "Label19", "CASH:"), 0, 3);
+    txtname_ = label(box, "txtname");
+    txtdate_ = label(box, "txtdate");
+    txtcash_ = label(box, "txtcash", "...");
+    for (QLabel* value : {txtname_, txtdate_, txtcash_})
+        value->setFont(QFont(value->font().family(), 13, QFont::Bold));
+    row->addWidget(txtname_, 1, 1);
+    row->addWidget(txtdate_, 1, 2);
+    row->addWidget(txtcash_, 1, 3);
+    row->setColumnStretch(1, 3);
+    row->setColumnStretch(2, 1);
+    row->setColumnStretch(3, 1);
+
+    // "X" is a label; the clickable area without a caption lies over it.
+    auto* quit = new QWidget(box);
+    auto* stack = new QStackedLayout(quit);
+    stack->setStackingMode(QStackedLayout::StackAll);
+    auto* exitbtn = new QPushButton(quit);
+    exitbtn->setObjectName("exitbtn");
+    exitbtn->setFlat(true);
+    exitbtn->setCursor(Qt::PointingHandCursor);
+    exitbtn->setStyleSheet("QPushButton { background: transparent; border: none; }");
+    auto* cross = label(quit, "Label3", "X");
+    cross->setAlignment(Qt::AlignCenter);
+    cross->setStyleSheet("font-weight: bold; font-size: 16px; color: #b03a2e;");
+    stack->addWidget(exitbtn);
+    stack->addWidget(cross);
+    exitbtn->raise();
+    quit->setFixedSize(32, 32);
+    row->addWidget(quit, 0, 4, 2, 1, Qt::AlignTop);
+    connect(exitbtn, &QPushButton::clicked, this, [this] {
+        if (confirmquit(game_)) game_.navigator.quit();
+    });
+    return box;
+}
+
+QWidget* MainScreen::buildmembers() {
+    auto* box = frame(this);
+    auto* layout = new QGridLayout(box);
+    layout->addWidget(heading(box, "Label16", "BAND MEMBERS"), 0, 0, 1, 2);
+    members_ = new QListWidget(box);
+    members_->setObjectName("members");
+    layout->addWidget(members_, 1, 0, 1, 2);
+
+    const char* panel[][3] = {{"Label6", "txtage", "Age:"},
+                              {"Label5", "txtsex", "Gender:"},
+                              {"Label7", "txtinstrument", "Instrument:"},
+                              {"Label9", "txttalent", "Talent:"},
+                              {"Label8", "txtcharisma", "Charisma:"},
+                              {"Label10", "txtattitude", "Attitude:"},
+                              {"Label11", "txtlooks", "Appearance:"}};
+    int row = 2;
+    for (const auto& [caption, value, text] : panel) {
+        layout->addWidget(label(box, caption, text), row, 0);
+        layout->addWidget(label(box, value), row++, 1);
+    }
+    sack_ = button(box, "Command2", "SACK THIS MEMBER");
+    layout->addWidget(sack_, row, 0, 1, 2);
+    layout->setColumnStretch(1, 1);
+    return box;
+}
+
+QWidget* MainScreen::buildtracks() {
+    auto* box = frame(this);
+    auto* layout = new QVBoxLayout(box);
+    layout->addWidget(heading(box, "Label15", "TRACK LIST"));
+    songlist_ = new QListWidget(box);
+    songlist_->setObjectName("songlist");
+    layout->addWidget(songlist_);
+    return box;
+}
+
+QWidget* MainScreen::buildpromotion() {
+    auto* box = frame(this);
+    auto* layout = new QVBoxLayout(box);
+    layout->addWidget(heading(box, "Label14", "PROMOTION"));
+    auto* promote = new QWidget(box);
+    promote->setObjectName("promote");
+    auto* options = new QVBoxLayout(promote);
+    options->setContentsMargins(0, 0, 0, 0);
+    auto* group = new QButtonGroup(promote);
+    const char* captions[] = {"None", "Small      £100", "Medium   £250", "High       £400"};
+    for (int i = 0; i < 4; ++i) {
+        auto* option = new QRadioButton(QString::fromUtf8(captions[i]), promote);
+        option->setObjectName(QString("promote%1").arg(i));
+        group->addButton(option, i);
+        options->addWidget(option);
+    }
+    layout->addWidget(promote);
+    return box;
+}
+
+QWidget* MainScreen::buildapplicants() {
+    auto* box = frame(this);
+    auto* layout = new QGridLayout(box);
+    layout->addWidget(heading(box, "Label4", "APPLICANTS"), 0, 0, 1, 3);
+    txtapplicant_ = label(box, "txtapplicant", "...");
+    txtapplicant_->setWordWrap(true);
+    txtapplicant_->setMinimumHeight(40);
+    txtapplicant_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    layout->addWidget(txtapplicant_, 1, 0);
+    hire_ = button(box, "hire", "HIRE");
+    dismiss_ = button(box, "dismiss", "DISMISS");
+    layout->addWidget(hire_, 1, 1);
+    layout->addWidget(dismiss_, 1, 2);
+    layout->setColumnStretch(0, 1);
+    wire(hire_, hireapplicant);
+    wire(dismiss_, dismissapplicant);
+    return box;
+}
+
+QWidget* MainScreen::buildactions() {
+    auto* box = frame(this);
+    auto* layout = new QGridLayout(box);
+    auto* writesong = button(box, "command1", "WRITE SONG", "Makes the band record a new track");
+    bookgig_ = button(box, "command4", "BOOK GIG", "Book a gig for the band");
+    auto* senddemo = button(box, "command3", "SEND DEMO", "Send demo tape to Recording company");
+    interview_ = button(box, "interview", "INTERVIEW", "Let the band do an interview");
+    auto* lessons = button(box, "Label13", "LESSONS", "Further information on a band member");
+    auto* holiday = button(box, "holiday", "BAND HOLIDAY", "Book a holiday for the band");
+    auto* options = button(box, "Command5", "GAME OPTIONS");
+    auto* nextweekbutton = button(box, "command6", "NEXT WEEK", "Ends current week");
+    nextweekbutton->setStyleSheet("font-weight: bold;");
+    nextweekbutton->setMinimumHeight(40);
+
+    QPushButton* order[] = {writesong, bookgig_, senddemo, interview_, lessons, holiday, options};
+    for (int i = 0; i < 7; ++i)
+        layout->addWidget(order[i], i / 2, i % 2);
+    layout->addWidget(nextweekbutton, 4, 0, 1, 2);
+    wire(nextweekbutton, nextweek);
+    return box;
+}
+
+void MainScreen::sync() {
+    const auto& s = game_.state;
+    const auto& c = game_.controls;
+    txtname_->setText(qt(s.bandname));
+    txtdate_->setText(shortdate(s.gamedate));
+    txtcash_->setText(qt(cashtext(s.cash)));
+    txtapplicant_->setText(qt(c.txtapplicant));
+    hire_->setEnabled(c.hire);
+    dismiss_->setEnabled(c.dismiss);
+    interview_->setEnabled(c.interview);
+    bookgig_->setEnabled(c.command4);
+    sack_->setEnabled(c.Command2);
+    showrows(members_, c.members);
+    showrows(songlist_, c.songlist);
+}
+
+void MainScreen::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    if (confirmquit(game_)) game_.navigator.quit();
+}
+
+} // namespace quorvane

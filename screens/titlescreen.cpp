@@ -1,0 +1,68 @@
+// The title screen's layout and the calls behind its buttons.
+#include "titlescreen.h"
+
+#include "clickablelabel.h"
+#include "state/startup.h"
+
+#include <QCloseEvent>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace quorvane {
+
+namespace {
+
+QPushButton* bigbutton(QWidget* parent, const char* name, const char* caption) {
+    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+    button->setObjectName(name);
+    button->setMinimumHeight(44);
+    button->setFont(QFont(button->font().family(), 13, QFont::Bold));
+    return button;
+}
+
+} // namespace
+
+TitleScreen::TitleScreen(Game& game) : game_(game) {
+    setObjectName("Form1");
+    setWindowTitle("Quorvane");
+    setFixedSize(420, 460);
+
+    auto* secret = new ClickableLabel(this);
+    secret->setObjectName("secret");
+    secret->setFixedSize(40, 40);
+
+    auto* title = new QLabel("QUORVANE", this);
+    title->setObjectName("Label2");
+    title->setAlignment(Qt::AlignCenter);
+    title->setFont(QFont(title->font().family(), 34, QFont::Black));
+
+    auto* beta = new QLabel("BETA", this);
+    beta->setObjectName("Label1");
+    beta->setAlignment(Qt::AlignCenter);
+    beta->setStyleSheet("color: #b03a2e; font-weight: bold; letter-spacing: 4px;");
+
+    auto* exit = bigbutton(this, "Label4", "EXIT");
+    auto* newgame = bigbutton(this, "New", "NEW GAME");
+    auto* load = bigbutton(this, "load", "LOAD GAME");
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(48, 12, 48, 36);
+    layout->addWidget(secret, 0, Qt::AlignLeft);
+    layout->addWidget(title);
+    layout->addWidget(beta);
+    layout->addStretch(1);
+    layout->addWidget(newgame);
+    layout->addWidget(load);
+    layout->addWidget(exit);
+
+    connect(newgame, &QPushButton::clicked, this, [this] { startnewgame(game_); });
+    connect(exit, &QPushButton::clicked, this, [this] { game_.navigator.quit(); });
+    connect(secret, &ClickableLabel::doubleClicked, this, [this] { secretjoke(game_); });
+}
+
+void TitleScreen::closeEvent(QCloseEvent* event) {
+    event->accept();
+    game_.navigator.quit();
+}
+
+} // namespace quorvane

@@ -1,0 +1,179 @@
+// The weekly turn: its steps, their order, their draws and the bankruptcy stop.
+#include "support/gamefixture.h"
+#include "turn/nextweek.h"
+
+namespace quorvane::testing {
+namespace {
+
+const std::string bankrupt = "You don't have enough money to pay the band and expenses! "
+                             "Therefore the band has quit to find a new manager.";
+
+class NextWeekTest : public GameTest {
+protected:
+    void wages(std::initializer_list<int> each) {
+        for (int w : each)
+            random.give(w, 3);
+    }
+    void venues(std::initializer_list<int> each) {
+        for (int v : each)
+            random.give(v, 2);
+    }
+    void applicant() {
+        for (int i = 0; i < 9; ++i)
+            random.give(1, 10);
+    }
+    Date startdate() const {
+        return Date{std::chrono::year{2001}, std::chrono::September, std::chrono::day{1}};
+    }
+};
+
+TEST_F(NextWeekTest, AFullBandWeekRunsEveryStepInOrder) {
+    fillband();
+    auto& s = game.state;
+    s.illweeks = {0, 2, 0, 1, 0};
+    s.tiredness = 0;
+    s.applicantsthisweek = 4;
+    s.invitation = 2;
+    game.controls.interview = true;
+    game.controls.command4 = false;
+    dialogs.answers = {true};
+    wages({1, 2, 3, 3});
+    venues({1, 2, 2, 1, 1});
+
+    nextweek(game);
+
+    EXPECT_EQ(dialogs.shown,
+              (std::vector<Shown>{{Shown::question, "Do you want the band to practise?"}}));
+    EXPECT_EQ(s.illweeks, (Ints<4>{0, 1, 0, 0, 0}));
+    EXPECT_EQ(s.invitation, 0);
+    EXPECT_FALSE(game.controls.interview);
+    EXPECT_EQ(s.tiredness, 0);
+    EXPECT_EQ(s.applicantsthisweek, 0);
+    EXPECT_EQ(s.gamedate, std::chrono::year{2001} / std::chrono::September / 8);
+    EXPECT_EQ(s.cash, 1000 - 9);
+    EXPECT_EQ(s.venueopen, (Ints<5>{0, -1, 0, 0, -1, -1}));
+    EXPECT_TRUE(game.controls.command4);
+    EXPECT_EQ(game.controls.txtapplicant, "No Applicants");
+}
+
+TEST_F(NextWeekTest, ATiredBandIsAskedTwiceAndRests) {
+    fillband();
+    game.state.tiredness = 3;
+    dialogs.answers = {true, false};
+    wages({1, 1, 1, 1});
+    venues({1, 1, 1, 1, 1});
+    nextweek(game);
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[1].text, "The band is tired, make them practise anyway?");
+    EXPECT_EQ(game.state.tiredness, 2);
+}
+
+TEST_F(NextWeekTest, OnlyOccupiedSlotsAreAskedToPractiseOrPaid) {
+    fill(2, "Gus Tar");
+    fill(4, "Drew Mer");
+    wages({3, 2});
+    venues({2, 2, 2, 2, 2});
+    applicant(); // the refresh offers slot 1
+    nextweek(game);
+    EXPECT_TRUE(dialogs.shown.empty()) << "no practice question without a full band";
+    EXPECT_EQ(game.state.cash, 995);
+    EXPECT_EQ(game.state.applicantslot, 1);
+}
+
+TEST_F(NextWeekTest, ABandWithNoMembersPaysNothingAndNeverGoesBankrupt) {
+    game.state.cash = 0;
+    venues({1, 1, 1, 1, 1});
+    applicant();
+    nextweek(game);
+    EXPECT_EQ(game.state.cash, 0);
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(NextWeekTest, WagesEqualToTheCashArePaid) {
+    fill(1, "Solo Singer");
+    game.state.cash = 3;
+    wages({3});
+    venues({1, 1, 1, 1, 1});
+    applicant();
+    nextweek(game);
+    EXPECT_EQ(game.state.cash, 0);
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(NextWeekTest, OnePoundShortStopsTheTurnAfterTheCalendar) {
+    fill(1, "Solo Singer");
+    auto& s = game.state;
+    s.cash = 2;
+    s.illweeks[1] = 3;
+    s.applicantsthisweek = 2;
+    s.venueopen = {0, -1, -1, -1, -1, -1};
+    game.controls.command4 = false;
+    game.controls.txtapplicant = "as before";
+    wages({3});
+
+    nextweek(game);
+
+    EXPECT_EQ(dialogs.messages(), std::vector<std::string>{bankrupt});
+    EXPECT_EQ(s.cash, 2) << "nothing is paid";
+    EXPECT_EQ(s.gamedate, adddays(startdate(), 7));
+    EXPECT_EQ(s.illweeks[1], 2);
+    EXPECT_EQ(s.applicantsthisweek, 0);
+    EXPECT_EQ(s.venueopen, (Ints<5>{0, -1, -1, -1, -1, -1})) << "no venue draw";
+    EXPECT_FALSE(game.controls.command4) << "BOOK GIG is not re-enabled";
+    EXPECT_EQ(game.controls.txtapplicant, "as before") << "no refresh";
+
+    wages({3}); // the next week stops the same way, a week later
+    nextweek(game);
+    EXPECT_EQ(s.gamedate, adddays(startdate(), 14));
+    EXPECT_EQ(dialogs.messages().size(), 2u);
+}
+
+TEST_F(NextWeekTest, UnhappyMembersComplainAndTheMiserableMayLeave) {
+    fillband();
+    auto& s = game.state;
+    s.happiness = {0, 1, 0, 5, 0};
+    dialogs.answers = {false};
+    random.give(1, 5); // slot 2 leaves
+    random.give(2, 5); // slot 4 stays
+    wages({1, 1, 1, 1});
+    venues({1, 1, 1, 1, 1});
+    nextweek(game);
+    EXPECT_EQ(dialogs.messages(),
+              (std::vector<std::string>{"Member 1 is unhappy.",
+                                        "Member 2 has decided to leave the band! The rest of the "
+                                        "band is in a state of shock."}));
+    EXPECT_EQ(game.main.Selected, 2);
+}
+
+TEST_F(NextWeekTest, TheSongTimerCountsDownToTheIdleValue) {
+    auto& s = game.state;
+    for (auto [before, after] : {std::pair{10, 10}, {5, 4}, {1, 10}}) {
+        s.songtimer = static_cast<int16>(before);
+        venues({1, 1, 1, 1, 1});
+        applicant();
+        nextweek(game);
+        EXPECT_EQ(s.songtimer, after) << "from " << before;
+    }
+}
+
+TEST_F(NextWeekTest, CashAtTheEdgesOfItsRangeNeverWraps) {
+    fill(1, "Rich Singer");
+    auto& s = game.state;
+    s.cash = 32767;
+    s.popularity = 32767;
+    wages({3});
+    venues({1, 1, 1, 1, 1});
+    applicant();
+    nextweek(game);
+    EXPECT_EQ(s.cash, 32764);
+    EXPECT_EQ(s.popularity, 32767);
+
+    s.cash = -32768;
+    wages({1});
+    nextweek(game);
+    EXPECT_EQ(s.cash, -32768);
+    EXPECT_EQ(dialogs.messages().back(), bankrupt);
+}
+
+} // namespace
+} // namespace quorvane::testing

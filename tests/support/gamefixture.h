@@ -1,0 +1,47 @@
+// A game wired to scripted stand-ins, with helpers to set up a band without any draws.
+#pragma once
+
+#include "state/game.h"
+#include "state/newgame.h"
+#include "support/scripted.h"
+
+#include <gtest/gtest.h>
+
+namespace quorvane::testing {
+
+class GameTest : public ::testing::Test {
+protected:
+    GameTest() {
+        newgame(game.state);
+        game.state.applicantslot = 1;
+        game.state.popularity = 100;
+        game.state.bandname = "The Testers";
+    }
+
+    void TearDown() override {
+        EXPECT_EQ(random.left(), 0u) << "scripted random numbers were left undrawn";
+        EXPECT_TRUE(dialogs.unexpected.empty()) << "unanswered: " << dialogs.unexpected.front();
+    }
+
+    // Puts a plain member into a slot: fit, happy, average at everything.
+    void fill(int slot, const std::string& name) {
+        auto& s = game.state;
+        s.membername[slot] = name;
+        s.membersex[slot] = "Male";
+        s.memberage[slot] = 20;
+        s.happiness[slot] = 10;
+        s.talent[slot] = s.songwriting[slot] = 2;
+        s.charisma[slot] = s.attitude[slot] = s.looks[slot] = 5;
+    }
+    void fillband() {
+        for (int slot = 1; slot <= membercount; ++slot)
+            fill(slot, "Member " + std::to_string(slot));
+    }
+
+    ScriptedRandom random;
+    ScriptedDialogs dialogs;
+    RecordingNavigator navigator;
+    Game game{random, dialogs, navigator};
+};
+
+} // namespace quorvane::testing

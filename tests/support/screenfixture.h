@@ -1,0 +1,42 @@
+// A game with real screens and scripted dialogs, for clicking through the windows in tests.
+#pragma once
+
+#include "frontend.h"
+#include "ports/mersennerandom.h"
+#include "support/scripted.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+namespace quorvane::testing {
+
+struct ScreenGame {
+    ScreenGame() { frontend.start(); }
+
+    template <typename T = QWidget> T* find(QWidget& screen, const char* name) {
+        auto* widget = screen.findChild<T*>(name);
+        if (!widget) qFatal("no control named %s", name);
+        return widget;
+    }
+    template <typename T = QWidget> T* onmain(const char* name) {
+        return find<T>(frontend.mainscreen(), name);
+    }
+    template <typename T = QWidget> T* ontitle(const char* name) {
+        return find<T>(frontend.titlescreen(), name);
+    }
+    void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+    QString text(const char* name) { return onmain<QLabel>(name)->text(); }
+
+    // NEW GAME with the given name.
+    void newgame(const std::string& name) {
+        dialogs.typed.push_back(name);
+        click(ontitle("New"));
+    }
+
+    MersenneRandom random{20010901};
+    ScriptedDialogs dialogs;
+    Frontend frontend{random, dialogs};
+};
+
+} // namespace quorvane::testing

@@ -1,0 +1,55 @@
+// The scripted stand-ins.
+#include "support/scripted.h"
+
+#include <stdexcept>
+
+namespace quorvane::testing {
+
+double ScriptedRandom::uniform() {
+    if (values_.empty())
+        throw std::logic_error("a random number was drawn that the test did not script");
+    const double value = values_.front();
+    values_.pop_front();
+    return value;
+}
+
+void ScriptedRandom::give(int k, int n) {
+    // The middle of the k-th of n equal bands, well clear of rounding at its edges.
+    values_.push_back((k - 0.5) / n);
+}
+
+void ScriptedDialogs::message(std::string_view text, Icon icon) {
+    shown.push_back({Shown::message, std::string(text), icon});
+}
+
+bool ScriptedDialogs::ask(std::string_view question) {
+    shown.push_back({Shown::question, std::string(question)});
+    if (answers.empty()) {
+        unexpected.emplace_back(question);
+        return false;
+    }
+    const bool answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+std::string ScriptedDialogs::prompt(std::string_view prompt, std::string_view title,
+                                    std::string_view) {
+    shown.push_back({Shown::prompt, std::string(prompt) + " | " + std::string(title)});
+    if (typed.empty()) {
+        unexpected.emplace_back(prompt);
+        return "";
+    }
+    std::string answer = typed.front();
+    typed.pop_front();
+    return answer;
+}
+
+std::vector<std::string> ScriptedDialogs::messages() const {
+    std::vector<std::string> texts;
+    for (const auto& s : shown)
+        if (s.kind == Shown::message) texts.push_back(s.text);
+    return texts;
+}
+
+} // namespace quorvane::testing
