@@ -4,6 +4,7 @@
 #include "roster/applicants.h"
 #include "state/refresh.h"
 #include "state/startup.h"
+#include "theme.h"
 #include "turn/nextweek.h"
 
 #include <QButtonGroup>
@@ -35,7 +36,7 @@ QLabel* label(QWidget* parent, const char* name, const char* caption = "") {
 
 QLabel* heading(QWidget* parent, const char* name, const char* caption) {
     auto* l = label(parent, name, caption);
-    l->setStyleSheet("font-weight: bold; color: #34495e; letter-spacing: 1px;");
+    l->setProperty("role", "heading");
     return l;
 }
 
@@ -49,10 +50,7 @@ QPushButton* button(QWidget* parent, const char* name, const char* caption,
 }
 
 QGroupBox* frame(QWidget* parent) {
-    auto* box = new QGroupBox(parent);
-    box->setStyleSheet(
-        "QGroupBox { border: 1px solid #c8ccd0; border-radius: 6px; margin-top: 0; }");
-    return box;
+    return new QGroupBox(parent);
 }
 
 QString shortdate(Date date) {
@@ -79,6 +77,8 @@ void showrows(QListWidget* list, const std::vector<std::string>& rows) {
 MainScreen::MainScreen(Game& game) : game_(game) {
     setObjectName("main");
     setWindowTitle("Quorvane");
+    setAttribute(Qt::WA_StyledBackground);
+    setStyleSheet(theme::mainscreen());
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(16, 12, 16, 16);
@@ -93,7 +93,8 @@ MainScreen::MainScreen(Game& game) : game_(game) {
     grid->setColumnStretch(0, 3);
     grid->setColumnStretch(1, 3);
     grid->setColumnStretch(2, 2);
-    setFixedSize(860, 600);
+    grid->setColumnMinimumWidth(2, 280);
+    setFixedSize(920, 620);
 }
 
 template <typename Operation> void MainScreen::wire(QPushButton* b, Operation operation) {
@@ -105,8 +106,11 @@ template <typename Operation> void MainScreen::wire(QPushButton* b, Operation op
 
 QWidget* MainScreen::buildheader() {
     auto* box = new QWidget(this);
+    box->setObjectName("header");
+    box->setAttribute(Qt::WA_StyledBackground);
     auto* row = new QGridLayout(box);
-    row->setContentsMargins(0, 0, 0, 0);
+    row->setContentsMargins(18, 10, 10, 10);
+    row->setHorizontalSpacing(24);
 
     auto* title = label(box, "Label2", "QUORVANE");
     title->setFont(QFont(title->font().family(), 22, QFont::Black));
@@ -135,10 +139,8 @@ QWidget* MainScreen::buildheader() {
     exitbtn->setObjectName("exitbtn");
     exitbtn->setFlat(true);
     exitbtn->setCursor(Qt::PointingHandCursor);
-    exitbtn->setStyleSheet("QPushButton { background: transparent; border: none; }");
     auto* cross = label(quit, "Label3", "X");
     cross->setAlignment(Qt::AlignCenter);
-    cross->setStyleSheet("font-weight: bold; font-size: 16px; color: #b03a2e;");
     stack->addWidget(exitbtn);
     stack->addWidget(cross);
     exitbtn->raise();
@@ -203,6 +205,7 @@ QWidget* MainScreen::buildpromotion() {
         options->addWidget(option);
     }
     layout->addWidget(promote);
+    layout->addStretch(1);
     return box;
 }
 
@@ -217,6 +220,8 @@ QWidget* MainScreen::buildapplicants() {
     layout->addWidget(txtapplicant_, 1, 0);
     hire_ = button(box, "hire", "HIRE");
     dismiss_ = button(box, "dismiss", "DISMISS");
+    for (QPushButton* b : {hire_, dismiss_})
+        b->setMinimumWidth(110);
     layout->addWidget(hire_, 1, 1);
     layout->addWidget(dismiss_, 1, 2);
     layout->setColumnStretch(0, 1);
@@ -236,13 +241,13 @@ QWidget* MainScreen::buildactions() {
     auto* holiday = button(box, "holiday", "BAND HOLIDAY", "Book a holiday for the band");
     auto* options = button(box, "Command5", "GAME OPTIONS");
     auto* nextweekbutton = button(box, "command6", "NEXT WEEK", "Ends current week");
-    nextweekbutton->setStyleSheet("font-weight: bold;");
     nextweekbutton->setMinimumHeight(40);
 
     QPushButton* order[] = {writesong, bookgig_, senddemo, interview_, lessons, holiday, options};
     for (int i = 0; i < 7; ++i)
-        layout->addWidget(order[i], i / 2, i % 2);
+        layout->addWidget(order[i], i / 2, i % 2, 1, i == 6 ? 2 : 1);
     layout->addWidget(nextweekbutton, 4, 0, 1, 2);
+    layout->setRowStretch(5, 1);
     wire(nextweekbutton, nextweek);
     return box;
 }

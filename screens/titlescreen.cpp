@@ -3,6 +3,7 @@
 
 #include "clickablelabel.h"
 #include "state/startup.h"
+#include "theme.h"
 
 #include <QCloseEvent>
 #include <QPushButton>
@@ -16,7 +17,7 @@ QPushButton* bigbutton(QWidget* parent, const char* name, const char* caption) {
     auto* button = new QPushButton(QString::fromUtf8(caption), parent);
     button->setObjectName(name);
     button->setMinimumHeight(44);
-    button->setFont(QFont(button->font().family(), 13, QFont::Bold));
+    button->setCursor(Qt::PointingHandCursor);
     return button;
 }
 
@@ -26,6 +27,8 @@ TitleScreen::TitleScreen(Game& game) : game_(game) {
     setObjectName("Form1");
     setWindowTitle("Quorvane");
     setFixedSize(420, 460);
+    setAttribute(Qt::WA_StyledBackground);
+    setStyleSheet(theme::titlescreen());
 
     auto* secret = new ClickableLabel(this);
     secret->setObjectName("secret");
@@ -39,7 +42,6 @@ TitleScreen::TitleScreen(Game& game) : game_(game) {
     auto* beta = new QLabel("BETA", this);
     beta->setObjectName("Label1");
     beta->setAlignment(Qt::AlignCenter);
-    beta->setStyleSheet("color: #b03a2e; font-weight: bold; letter-spacing: 4px;");
 
     auto* exit = bigbutton(this, "Label4", "EXIT");
     auto* newgame = bigbutton(this, "New", "NEW GAME");

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Builds and runs every test twice: a plain build with warnings as errors, then a build
+# under AddressSanitizer and UndefinedBehaviorSanitizer. Needs no display.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/deps.sh
+ensure_packages "${build_packages[@]}" libgtest-dev fonts-dejavu-core
+
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp:print_suppressions=0
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+run() {
+    local dir=$1
+    shift
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUORVANE_WERROR=ON "$@" >/dev/null
+    cmake --build "$dir" -j2
+    ctest --test-dir "$dir" --output-on-failure -j2
+}
+
+run build/test
+run build/sanitize -DQUORVANE_SANITIZE=ON
