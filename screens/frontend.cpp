@@ -8,7 +8,7 @@ namespace quorvane {
 Frontend::Frontend(Random& random, Dialogs& dialogs)
     : game_(random, dialogs, navigator_), main_(std::make_unique<MainScreen>(game_)),
       title_(std::make_unique<TitleScreen>(game_)) {
-    navigator_.setscreens(main_.get(), title_.get());
+    navigator_.attach(game_, main_.get(), title_.get());
 }
 
 Frontend::~Frontend() = default;

@@ -1,6 +1,7 @@
 // The main screen's layout and the calls behind its controls.
 #include "mainscreen.h"
 
+#include "persist/fileoptions.h"
 #include "roster/applicants.h"
 #include "state/refresh.h"
 #include "state/startup.h"
@@ -10,6 +11,7 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QDate>
+#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -249,6 +251,8 @@ QWidget* MainScreen::buildactions() {
     layout->addWidget(nextweekbutton, 4, 0, 1, 2);
     layout->setRowStretch(5, 1);
     wire(nextweekbutton, nextweek);
+    connect(options, &QPushButton::clicked, this,
+            [this] { openfileoptions(game_, FileMode::save, QDir::currentPath().toStdString()); });
     return box;
 }
 

@@ -45,4 +45,15 @@ QPushButton#command6:hover { background: #2874a6; }
 )";
 }
 
+QString fileoptions() {
+    return QString(buttons) + R"(
+QWidget#savefrm { background: #e9edf1; }
+QLabel[role="title"] { color: #1f2a36; font-size: 18px; font-weight: 900; letter-spacing: 2px; }
+QLabel#Label15 { color: #1f2a36; font-weight: 600; }
+QTreeView, QListView, QLineEdit, QComboBox {
+    background: #ffffff; border: 1px solid #d0d7de; border-radius: 4px; padding: 2px;
+}
+)";
+}
+
 } // namespace quorvane::theme

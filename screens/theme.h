@@ -7,5 +7,6 @@ namespace quorvane::theme {
 
 QString titlescreen();
 QString mainscreen();
+QString fileoptions();
 
 } // namespace quorvane::theme

@@ -2,10 +2,12 @@
 #include "titlescreen.h"
 
 #include "clickablelabel.h"
+#include "persist/fileoptions.h"
 #include "state/startup.h"
 #include "theme.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -58,6 +60,8 @@ TitleScreen::TitleScreen(Game& game) : game_(game) {
     layout->addWidget(exit);
 
     connect(newgame, &QPushButton::clicked, this, [this] { startnewgame(game_); });
+    connect(load, &QPushButton::clicked, this,
+            [this] { openfileoptions(game_, FileMode::load, QDir::currentPath().toStdString()); });
     connect(exit, &QPushButton::clicked, this, [this] { game_.navigator.quit(); });
     connect(secret, &ClickableLabel::doubleClicked, this, [this] { secretjoke(game_); });
 }

@@ -6,6 +6,9 @@
 #include "ports/random.h"
 #include "state/mainvars.h"
 #include "state/module1.h"
+#include "state/savefrmcontrols.h"
+
+#include <optional>
 
 namespace quorvane {
 
@@ -16,6 +19,8 @@ struct Game {
     Module1 state;
     MainVars main;
     MainControls controls;
+    // The file options screen, while it is loaded.
+    std::optional<SaveFormControls> savefrm;
 
     Random& random;
     Dialogs& dialogs;

@@ -67,6 +67,18 @@ public:
         record("hidetitle");
         titleshown = false;
     }
+    void showfileoptions() override {
+        record("showfileoptions");
+        fileoptionsshown = true;
+    }
+    void hidefileoptions() override {
+        record("hidefileoptions");
+        fileoptionsshown = false;
+    }
+    void closefileoptions() override {
+        record("closefileoptions");
+        fileoptionsshown = false;
+    }
     void quit() override {
         record("quit");
         quitted = true;
@@ -76,6 +88,7 @@ public:
     bool mainshown = false;
     bool titleshown = false;
     bool quitted = false;
+    bool fileoptionsshown = false;
 
 private:
     void record(const char* call) { calls.emplace_back(call); }

@@ -1,0 +1,192 @@
+// The file options screen's layout and the calls behind its controls.
+#include "fileoptionsscreen.h"
+
+#include "persist/fileoptions.h"
+#include "theme.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFileSystemModel>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace quorvane {
+
+namespace {
+
+QString qt(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// The drive a folder lies on: "/" on Unix, a letter such as "C:/" on Windows.
+QString driveof(const QString& folder) {
+    for (const QFileInfo& drive : QDir::drives())
+        if (folder.startsWith(drive.absoluteFilePath(), Qt::CaseInsensitive))
+            return drive.absoluteFilePath();
+    return QDir::rootPath();
+}
+
+} // namespace
+
+FileOptionsScreen::FileOptionsScreen(Game& game, std::function<void()> refresh)
+    : game_(game), refresh_(std::move(refresh)) {
+    setObjectName("savefrm");
+    setWindowTitle("Quorvane");
+    setAttribute(Qt::WA_StyledBackground);
+    setStyleSheet(theme::fileoptions());
+    setFixedSize(640, 440);
+
+    auto* title = new QLabel("FILE OPTIONS", this);
+    title->setObjectName("Label2");
+    title->setProperty("role", "title");
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 12, 16, 16);
+    layout->addWidget(title);
+    layout->addWidget(buildpickers(), 1);
+    layout->addWidget(buildbuttons());
+}
+
+QWidget* FileOptionsScreen::buildpickers() {
+    auto* box = new QWidget(this);
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(0, 0, 0, 0);
+
+    drives_ = new QComboBox(box);
+    drives_->setObjectName("Drive1");
+    for (const QFileInfo& drive : QDir::drives())
+        drives_->addItem(drive.absoluteFilePath());
+
+    foldermodel_ = new QFileSystemModel(this);
+    foldermodel_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
+    folders_ = new QTreeView(box);
+    folders_->setObjectName("Dir1");
+    folders_->setModel(foldermodel_);
+    folders_->setHeaderHidden(true);
+    folders_->setSortingEnabled(true);
+    folders_->sortByColumn(0, Qt::AscendingOrder);
+    for (int column = 1; column < foldermodel_->columnCount(); ++column)
+        folders_->hideColumn(column);
+
+    filemodel_ = new QFileSystemModel(this);
+    filemodel_->setFilter(QDir::Files);
+    filemodel_->setNameFilters({"*.zef"});
+    filemodel_->setNameFilterDisables(false);
+    files_ = new QListView(box);
+    files_->setObjectName("File1");
+    files_->setModel(filemodel_);
+    filemodel_->sort(0);
+
+    auto* namelabel = new QLabel("filename:", box);
+    namelabel->setObjectName("Label3");
+    thefile_ = new QLineEdit(box);
+    thefile_->setObjectName("thefile");
+    thefile_->installEventFilter(this);
+
+    grid->addWidget(drives_, 0, 0);
+    grid->addWidget(folders_, 1, 0);
+    grid->addWidget(files_, 0, 1, 2, 1);
+    auto* namerow = new QHBoxLayout;
+    namerow->addWidget(namelabel);
+    namerow->addWidget(thefile_, 1);
+    grid->addLayout(namerow, 2, 0, 1, 2);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
+
+    connect(drives_, &QComboBox::textActivated, this, &FileOptionsScreen::pickdrive);
+    connect(folders_, &QTreeView::clicked, this, &FileOptionsScreen::pickfolder);
+    connect(folders_, &QTreeView::activated, this, &FileOptionsScreen::pickfolder);
+    connect(files_, &QListView::clicked, this, [this](const QModelIndex& index) {
+        run([name = filemodel_->fileName(index).toStdString()](Game& g) { pickfile(g, name); });
+    });
+    connect(thefile_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { typefilename(game_, text.toStdString()); });
+    return box;
+}
+
+QWidget* FileOptionsScreen::buildbuttons() {
+    auto* box = new QWidget(this);
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+    save_ = new QPushButton(box);
+    save_->setObjectName("save");
+    // SAVE's caption is a label of its own, blank when the screen is opened for loading.
+    savecaption_ = new QLabel(save_);
+    savecaption_->setObjectName("Label15");
+    savecaption_->setAlignment(Qt::AlignCenter);
+    savecaption_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    (new QHBoxLayout(save_))->addWidget(savecaption_);
+    load_ = new QPushButton("LOAD", box);
+    load_->setObjectName("load");
+    auto* back = new QPushButton("BACK", box);
+    back->setObjectName("back");
+    for (QPushButton* b : {save_, load_, back}) {
+        b->setMinimumSize(120, 36);
+        row->addWidget(b);
+    }
+    row->insertStretch(0, 1);
+    connect(save_, &QPushButton::clicked, this, [this] { run(savebutton); });
+    connect(load_, &QPushButton::clicked, this, [this] { run(loadbutton); });
+    connect(back, &QPushButton::clicked, this, [this] { run(backbutton); });
+    return box;
+}
+
+template <typename Operation> void FileOptionsScreen::run(Operation operation) {
+    operation(game_);
+    sync();
+    refresh_();
+}
+
+void FileOptionsScreen::pickdrive(const QString& drive) {
+    choosefolder(game_, drive.toStdString());
+    sync();
+}
+
+void FileOptionsScreen::pickfolder(const QModelIndex& index) {
+    choosefolder(game_, foldermodel_->filePath(index).toStdString());
+    sync();
+}
+
+void FileOptionsScreen::showfolder(const QString& folder) {
+    if (filemodel_->rootPath() == folder) return;
+    drives_->setCurrentText(driveof(folder));
+    // Rooting the model at the folder makes it load the whole path down to it.
+    const QModelIndex where = foldermodel_->setRootPath(folder);
+    for (QModelIndex above = where.parent(); above.isValid(); above = above.parent())
+        folders_->expand(above);
+    folders_->setCurrentIndex(where);
+    folders_->scrollTo(where, QAbstractItemView::PositionAtCenter);
+    files_->setRootIndex(filemodel_->setRootPath(folder));
+}
+
+void FileOptionsScreen::sync() {
+    if (!game_.savefrm) return;
+    const auto& form = *game_.savefrm;
+    showfolder(qt(form.folder));
+    if (thefile_->text() != qt(form.thefile)) thefile_->setText(qt(form.thefile));
+    load_->setEnabled(form.load);
+    save_->setEnabled(form.save);
+    save_->setVisible(form.savevisible);
+    savecaption_->setText(qt(form.Label15));
+}
+
+void FileOptionsScreen::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (game_.savefrm) closefileoptionswindow(game_);
+    refresh_();
+}
+
+bool FileOptionsScreen::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == thefile_ && event->type() == QEvent::MouseButtonPress) run(clickfilename);
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace quorvane

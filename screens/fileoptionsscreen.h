@@ -1,0 +1,54 @@
+// The file options screen: drive, folder and file pickers, a name box, SAVE, LOAD and BACK.
+#pragma once
+
+#include "state/game.h"
+
+#include <QWidget>
+
+#include <functional>
+
+class QComboBox;
+class QFileSystemModel;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QPushButton;
+class QTreeView;
+
+namespace quorvane {
+
+class FileOptionsScreen : public QWidget {
+    Q_OBJECT
+public:
+    // `refresh` runs after every click, so the screens behind show what SAVE or LOAD did.
+    FileOptionsScreen(Game& game, std::function<void()> refresh);
+
+    // Shows the controls' state; also follows the folder the game has chosen.
+    void sync();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* buildpickers();
+    QWidget* buildbuttons();
+    void showfolder(const QString& folder);
+    void pickdrive(const QString& drive);
+    void pickfolder(const QModelIndex& index);
+    template <typename Operation> void run(Operation operation);
+
+    Game& game_;
+    std::function<void()> refresh_;
+    QComboBox* drives_ = nullptr;
+    QTreeView* folders_ = nullptr;
+    QListView* files_ = nullptr;
+    QFileSystemModel* foldermodel_ = nullptr;
+    QFileSystemModel* filemodel_ = nullptr;
+    QLineEdit* thefile_ = nullptr;
+    QPushButton* save_ = nullptr;
+    QLabel* savecaption_ = nullptr;
+    QPushButton* load_ = nullptr;
+};
+
+} // namespace quorvane
