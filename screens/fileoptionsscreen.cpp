@@ -2,12 +2,12 @@
 #include "fileoptionsscreen.h"
 
 #include "persist/fileoptions.h"
+#include "sortedfiles.h"
 #include "theme.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
-#include <QFileSystemModel>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -65,25 +65,24 @@ QWidget* FileOptionsScreen::buildpickers() {
     for (const QFileInfo& drive : QDir::drives())
         drives_->addItem(drive.absoluteFilePath());
 
-    foldermodel_ = new QFileSystemModel(this);
-    foldermodel_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
+    foldermodel_ = new SortedFiles(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives, {}, this);
     folders_ = new QTreeView(box);
     folders_->setObjectName("Dir1");
     folders_->setModel(foldermodel_);
     folders_->setHeaderHidden(true);
-    folders_->setSortingEnabled(true);
-    folders_->sortByColumn(0, Qt::AscendingOrder);
     for (int column = 1; column < foldermodel_->columnCount(); ++column)
         folders_->hideColumn(column);
+    // Folders keep arriving and re-sorting after the screen opens; keep the chosen one in view.
+    auto keepinview = [this] {
+        folders_->scrollTo(folders_->currentIndex(), QAbstractItemView::PositionAtCenter);
+    };
+    connect(foldermodel_, &QAbstractItemModel::layoutChanged, folders_, keepinview);
+    connect(foldermodel_, &QAbstractItemModel::rowsInserted, folders_, keepinview);
 
-    filemodel_ = new QFileSystemModel(this);
-    filemodel_->setFilter(QDir::Files);
-    filemodel_->setNameFilters({"*.zef"});
-    filemodel_->setNameFilterDisables(false);
+    filemodel_ = new SortedFiles(QDir::Files, {"*.zef"}, this);
     files_ = new QListView(box);
     files_->setObjectName("File1");
     files_->setModel(filemodel_);
-    filemodel_->sort(0);
 
     auto* namelabel = new QLabel("filename:", box);
     namelabel->setObjectName("Label3");
@@ -105,7 +104,7 @@ QWidget* FileOptionsScreen::buildpickers() {
     connect(folders_, &QTreeView::clicked, this, &FileOptionsScreen::pickfolder);
     connect(folders_, &QTreeView::activated, this, &FileOptionsScreen::pickfolder);
     connect(files_, &QListView::clicked, this, [this](const QModelIndex& index) {
-        run([name = filemodel_->fileName(index).toStdString()](Game& g) { pickfile(g, name); });
+        run([name = filemodel_->name(index).toStdString()](Game& g) { pickfile(g, name); });
     });
     connect(thefile_, &QLineEdit::textEdited, this,
             [this](const QString& text) { typefilename(game_, text.toStdString()); });
@@ -151,20 +150,19 @@ void FileOptionsScreen::pickdrive(const QString& drive) {
 }
 
 void FileOptionsScreen::pickfolder(const QModelIndex& index) {
-    choosefolder(game_, foldermodel_->filePath(index).toStdString());
+    choosefolder(game_, foldermodel_->path(index).toStdString());
     sync();
 }
 
 void FileOptionsScreen::showfolder(const QString& folder) {
-    if (filemodel_->rootPath() == folder) return;
+    if (filemodel_->rootpath() == folder) return;
     drives_->setCurrentText(driveof(folder));
-    // Rooting the model at the folder makes it load the whole path down to it.
-    const QModelIndex where = foldermodel_->setRootPath(folder);
+    const QModelIndex where = foldermodel_->open(folder);
     for (QModelIndex above = where.parent(); above.isValid(); above = above.parent())
         folders_->expand(above);
     folders_->setCurrentIndex(where);
     folders_->scrollTo(where, QAbstractItemView::PositionAtCenter);
-    files_->setRootIndex(filemodel_->setRootPath(folder));
+    files_->setRootIndex(filemodel_->open(folder));
 }
 
 void FileOptionsScreen::sync() {

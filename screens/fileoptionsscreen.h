@@ -8,7 +8,6 @@
 #include <functional>
 
 class QComboBox;
-class QFileSystemModel;
 class QLabel;
 class QLineEdit;
 class QListView;
@@ -16,6 +15,8 @@ class QPushButton;
 class QTreeView;
 
 namespace quorvane {
+
+class SortedFiles;
 
 class FileOptionsScreen : public QWidget {
     Q_OBJECT
@@ -43,8 +44,8 @@ private:
     QComboBox* drives_ = nullptr;
     QTreeView* folders_ = nullptr;
     QListView* files_ = nullptr;
-    QFileSystemModel* foldermodel_ = nullptr;
-    QFileSystemModel* filemodel_ = nullptr;
+    SortedFiles* foldermodel_ = nullptr;
+    SortedFiles* filemodel_ = nullptr;
     QLineEdit* thefile_ = nullptr;
     QPushButton* save_ = nullptr;
     QLabel* savecaption_ = nullptr;

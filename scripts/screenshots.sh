@@ -26,3 +26,7 @@ main=$(window)
 eval "$(xdotool getwindowgeometry --shell "$main")"
 for _ in 1 2; do xdotool mousemove $((X + 723)) $((Y + 573)) click 1; sleep 0.5; done
 import -window "$main" docs/main.png
+# GAME OPTIONS opens the file options screen over the main screen.
+xdotool mousemove $((X + 763)) $((Y + 439)) click 1
+sleep 1.5
+import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage docs/fileoptions.png

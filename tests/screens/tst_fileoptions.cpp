@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFileSystemModel>
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
@@ -28,10 +27,13 @@ template <typename T = QWidget> T* onfiles(const char* name) {
 // Clicks a file in the file list, once the list has found it.
 void pick(const QString& name) {
     auto* list = onfiles<QListView>("File1");
-    auto* model = qobject_cast<QFileSystemModel*>(list->model());
-    const QString path = QDir::current().absoluteFilePath(name);
-    QTRY_VERIFY(model->index(path).isValid() && model->index(path).parent() == list->rootIndex());
-    const QRect where = list->visualRect(model->index(path));
+    auto row = [list, &name] {
+        const auto found = list->model()->match(list->model()->index(0, 0, list->rootIndex()),
+                                                Qt::DisplayRole, name, 1, Qt::MatchExactly);
+        return found.isEmpty() ? QModelIndex() : found.front();
+    };
+    QTRY_VERIFY(row().isValid());
+    const QRect where = list->visualRect(row());
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, where.center());
     QCOMPARE(onfiles<QLineEdit>("thefile")->text(), name);
 }
