@@ -5,6 +5,8 @@
 
 namespace quorvane {
 
+// Removes the member in slot `Selected`: popularity falls with the leaver's qualities and the
+// rest of the band reacts, then the lists and the applicant are refreshed.
 void delete_member(Game& game);
 
 } // namespace quorvane

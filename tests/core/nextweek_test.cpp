@@ -133,16 +133,22 @@ TEST_F(NextWeekTest, UnhappyMembersComplainAndTheMiserableMayLeave) {
     auto& s = game.state;
     s.happiness = {0, 1, 0, 5, 0};
     dialogs.answers = {false};
-    random.give(1, 5); // slot 2 leaves
+    random.give(1, 5); // slot 2 leaves, and the shock takes 4 from everyone
+    applicant();       // the departure refreshes the screen
     random.give(2, 5); // slot 4 stays
-    wages({1, 1, 1, 1});
+    wages({1, 1, 1});
     venues({1, 1, 1, 1, 1});
+    applicant();
     nextweek(game);
     EXPECT_EQ(dialogs.messages(),
               (std::vector<std::string>{"Member 1 is unhappy.",
                                         "Member 2 has decided to leave the band! The rest of the "
-                                        "band is in a state of shock."}));
+                                        "band is in a state of shock.",
+                                        "Member 3 is unhappy."}))
+        << "a later slot sees the mood the departure left";
     EXPECT_EQ(game.main.Selected, 2);
+    EXPECT_EQ(s.membername[2], "None");
+    EXPECT_EQ(s.cash, 997);
 }
 
 TEST_F(NextWeekTest, TheSongTimerCountsDownToTheIdleValue) {
