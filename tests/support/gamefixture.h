@@ -1,4 +1,4 @@
-// A game wired to scripted stand-ins, with helpers to set up a band without any draws.
+// A new game wired to scripted stand-ins, with helpers to set up a band without any draws.
 #pragma once
 
 #include "state/game.h"
@@ -17,18 +17,18 @@ protected:
         game.state.popularity = 100;
         game.state.bandname = "The Testers";
     }
-
     void TearDown() override {
         EXPECT_EQ(random.left(), 0u) << "scripted random numbers were left undrawn";
-        EXPECT_TRUE(dialogs.unexpected.empty()) << "unanswered: " << dialogs.unexpected.front();
+        EXPECT_TRUE(dialogs.unexpected.empty()) << "unanswered: " << dialogs.unexpected[0];
     }
 
-    // Puts a plain member into a slot: fit, happy, average at everything.
+    // The nine draws of one applicant, each the lowest value: a 17-year-old Aaron Johnson.
+    void applicant() { random.give(1, 30, 9); }
+    // A plain member: fit, happy, middling at everything.
     void fill(int slot, const std::string& name) {
         auto& s = game.state;
         s.membername[slot] = name;
         s.membersex[slot] = "Male";
-        s.memberage[slot] = 20;
         s.happiness[slot] = 10;
         s.talent[slot] = s.songwriting[slot] = 2;
         s.charisma[slot] = s.attitude[slot] = s.looks[slot] = 5;

@@ -6,16 +6,16 @@
 namespace quorvane::testing {
 
 double ScriptedRandom::uniform() {
-    if (values_.empty())
-        throw std::logic_error("a random number was drawn that the test did not script");
+    if (values_.empty()) throw std::logic_error("an unscripted random number was drawn");
     const double value = values_.front();
     values_.pop_front();
     return value;
 }
 
-void ScriptedRandom::give(int k, int n) {
-    // The middle of the k-th of n equal bands, well clear of rounding at its edges.
-    values_.push_back((k - 0.5) / n);
+void ScriptedRandom::give(int k, int n, int times) {
+    // The middle of the k-th of n equal bands, clear of rounding at its edges.
+    for (int i = 0; i < times; ++i)
+        values_.push_back((k - 0.5) / n);
 }
 
 void ScriptedDialogs::message(std::string_view text, Icon icon) {

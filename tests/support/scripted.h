@@ -6,7 +6,6 @@
 #include "ports/random.h"
 
 #include <deque>
-#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -16,9 +15,8 @@ namespace quorvane::testing {
 class ScriptedRandom final : public Random {
 public:
     double uniform() override;
-    // Queues a value that makes draw(n) give k (1..n).
-    void give(int k, int n);
-    void queue(std::initializer_list<double> values) { values_.insert(values_.end(), values); }
+    // Queues a value that makes draw(n) give k (1..n), `times` times over.
+    void give(int k, int n, int times = 1);
     std::size_t left() const { return values_.size(); }
 
 private:
@@ -32,66 +30,34 @@ struct Shown {
     bool operator==(const Shown&) const = default;
 };
 
-// Records every message, question and prompt; answers from queues. A question or prompt
-// with no queued answer is recorded in `unexpected` and answered No or cancelled.
+// Records every box; answers from queues. A question or prompt with no queued answer is
+// noted in `unexpected` and answered No or cancelled.
 class ScriptedDialogs final : public Dialogs {
 public:
     void message(std::string_view text, Icon icon) override;
     bool ask(std::string_view question) override;
     std::string prompt(std::string_view prompt, std::string_view title,
                        std::string_view defaulttext) override;
+    std::vector<std::string> messages() const;
 
     std::deque<bool> answers;
     std::deque<std::string> typed;
     std::vector<Shown> shown;
     std::vector<std::string> unexpected;
-
-    std::vector<std::string> messages() const;
 };
 
 class RecordingNavigator final : public Navigator {
 public:
-    void showmain() override {
-        record("showmain");
-        mainshown = true;
-    }
-    void hidemain() override {
-        record("hidemain");
-        mainshown = false;
-    }
-    void showtitle() override {
-        record("showtitle");
-        titleshown = true;
-    }
-    void hidetitle() override {
-        record("hidetitle");
-        titleshown = false;
-    }
-    void showfileoptions() override {
-        record("showfileoptions");
-        fileoptionsshown = true;
-    }
-    void hidefileoptions() override {
-        record("hidefileoptions");
-        fileoptionsshown = false;
-    }
-    void closefileoptions() override {
-        record("closefileoptions");
-        fileoptionsshown = false;
-    }
-    void quit() override {
-        record("quit");
-        quitted = true;
-    }
+    void showmain() override { calls.emplace_back("showmain"); }
+    void hidemain() override { calls.emplace_back("hidemain"); }
+    void showtitle() override { calls.emplace_back("showtitle"); }
+    void hidetitle() override { calls.emplace_back("hidetitle"); }
+    void showfileoptions() override { calls.emplace_back("showfileoptions"); }
+    void hidefileoptions() override { calls.emplace_back("hidefileoptions"); }
+    void closefileoptions() override { calls.emplace_back("closefileoptions"); }
+    void quit() override { calls.emplace_back("quit"); }
 
     std::vector<std::string> calls;
-    bool mainshown = false;
-    bool titleshown = false;
-    bool quitted = false;
-    bool fileoptionsshown = false;
-
-private:
-    void record(const char* call) { calls.emplace_back(call); }
 };
 
 } // namespace quorvane::testing
