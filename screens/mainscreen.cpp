@@ -148,9 +148,7 @@ QWidget* MainScreen::buildheader() {
     exitbtn->raise();
     quit->setFixedSize(32, 32);
     row->addWidget(quit, 0, 4, 2, 1, Qt::AlignTop);
-    connect(exitbtn, &QPushButton::clicked, this, [this] {
-        if (confirmquit(game_)) game_.navigator.quit();
-    });
+    connect(exitbtn, &QPushButton::clicked, this, [this] { quitgame(game_); });
     return box;
 }
 
@@ -274,7 +272,7 @@ void MainScreen::sync() {
 
 void MainScreen::closeEvent(QCloseEvent* event) {
     event->ignore();
-    if (confirmquit(game_)) game_.navigator.quit();
+    quitgame(game_);
 }
 
 } // namespace quorvane

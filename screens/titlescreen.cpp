@@ -62,13 +62,13 @@ TitleScreen::TitleScreen(Game& game) : game_(game) {
     connect(newgame, &QPushButton::clicked, this, [this] { startnewgame(game_); });
     connect(load, &QPushButton::clicked, this,
             [this] { openfileoptions(game_, FileMode::load, QDir::currentPath().toStdString()); });
-    connect(exit, &QPushButton::clicked, this, [this] { game_.navigator.quit(); });
+    connect(exit, &QPushButton::clicked, this, [this] { exitgame(game_); });
     connect(secret, &ClickableLabel::doubleClicked, this, [this] { secretjoke(game_); });
 }
 
 void TitleScreen::closeEvent(QCloseEvent* event) {
     event->accept();
-    game_.navigator.quit();
+    exitgame(game_);
 }
 
 } // namespace quorvane

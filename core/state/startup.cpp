@@ -38,8 +38,12 @@ void secretjoke(Game& game) {
     game.dialogs.message("Just get on and play will you!!");
 }
 
-bool confirmquit(Game& game) {
-    return game.dialogs.ask("Are you sure you want to quit?");
+void quitgame(Game& game) {
+    if (game.dialogs.ask("Are you sure you want to quit?")) game.navigator.quit();
+}
+
+void exitgame(Game& game) {
+    game.navigator.quit();
 }
 
 } // namespace quorvane

@@ -12,7 +12,9 @@ void startup(Game& game);
 void startnewgame(Game& game);
 // The invisible spot on the title screen.
 void secretjoke(Game& game);
-// The main screen's quit question; true when the player wants to quit.
-bool confirmquit(Game& game);
+// The main screen's "X": asks first, and ends the program on Yes.
+void quitgame(Game& game);
+// The title screen's EXIT: ends the program.
+void exitgame(Game& game);
 
 } // namespace quorvane

@@ -75,8 +75,10 @@ TEST_F(StartupTest, SecretSpotAndQuitQuestion) {
     secretjoke(game);
     EXPECT_EQ(dialogs.shown.back(), (Shown{Shown::message, "Just get on and play will you!!"}));
     dialogs.answers = {false, true};
-    EXPECT_FALSE(confirmquit(game));
-    EXPECT_TRUE(confirmquit(game));
+    quitgame(game);
+    EXPECT_TRUE(navigator.calls.empty());
+    quitgame(game);
+    EXPECT_EQ(navigator.calls, std::vector<std::string>{"quit"});
     EXPECT_EQ(dialogs.shown.back(), (Shown{Shown::question, "Are you sure you want to quit?"}));
 }
 
