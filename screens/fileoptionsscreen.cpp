@@ -72,10 +72,9 @@ QWidget* FileOptionsScreen::buildpickers() {
     folders_->setHeaderHidden(true);
     for (int column = 1; column < foldermodel_->columnCount(); ++column)
         folders_->hideColumn(column);
-    // Folders keep arriving and re-sorting after the screen opens; keep the chosen one in view.
-    auto keepinview = [this] {
-        folders_->scrollTo(folders_->currentIndex(), QAbstractItemView::PositionAtCenter);
-    };
+    // Folders keep arriving and re-sorting after the screen opens; keep the chosen one in
+    // view, without moving the list while it is visible (it may be under the mouse).
+    auto keepinview = [this] { folders_->scrollTo(folders_->currentIndex()); };
     connect(foldermodel_, &QAbstractItemModel::layoutChanged, folders_, keepinview);
     connect(foldermodel_, &QAbstractItemModel::rowsInserted, folders_, keepinview);
 
@@ -101,8 +100,9 @@ QWidget* FileOptionsScreen::buildpickers() {
     grid->setColumnStretch(1, 1);
 
     connect(drives_, &QComboBox::textActivated, this, &FileOptionsScreen::pickdrive);
-    connect(folders_, &QTreeView::clicked, this, &FileOptionsScreen::pickfolder);
-    connect(folders_, &QTreeView::activated, this, &FileOptionsScreen::pickfolder);
+    // By mouse or by keys, the folder in the tree is the folder the file list shows.
+    connect(folders_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &FileOptionsScreen::pickfolder);
     connect(files_, &QListView::clicked, this, [this](const QModelIndex& index) {
         run([name = filemodel_->name(index).toStdString()](Game& g) { pickfile(g, name); });
     });
@@ -150,19 +150,20 @@ void FileOptionsScreen::pickdrive(const QString& drive) {
 }
 
 void FileOptionsScreen::pickfolder(const QModelIndex& index) {
+    if (!index.isValid()) return;
     choosefolder(game_, foldermodel_->path(index).toStdString());
     sync();
 }
 
 void FileOptionsScreen::showfolder(const QString& folder) {
     if (filemodel_->rootpath() == folder) return;
+    files_->setRootIndex(filemodel_->open(folder));
     drives_->setCurrentText(driveof(folder));
     const QModelIndex where = foldermodel_->open(folder);
     for (QModelIndex above = where.parent(); above.isValid(); above = above.parent())
         folders_->expand(above);
     folders_->setCurrentIndex(where);
-    folders_->scrollTo(where, QAbstractItemView::PositionAtCenter);
-    files_->setRootIndex(filemodel_->open(folder));
+    folders_->scrollTo(where);
 }
 
 void FileOptionsScreen::sync() {

@@ -20,6 +20,7 @@ QPushButton* bigbutton(QWidget* parent, const char* name, const char* caption) {
     button->setObjectName(name);
     button->setMinimumHeight(44);
     button->setCursor(Qt::PointingHandCursor);
+    button->setAutoDefault(true); // Enter presses the focused button
     return button;
 }
 
@@ -45,9 +46,10 @@ TitleScreen::TitleScreen(Game& game) : game_(game) {
     beta->setObjectName("Label1");
     beta->setAlignment(Qt::AlignCenter);
 
-    auto* exit = bigbutton(this, "Label4", "EXIT");
+    // Made in this order so NEW GAME takes the keyboard focus first.
     auto* newgame = bigbutton(this, "New", "NEW GAME");
     auto* load = bigbutton(this, "load", "LOAD GAME");
+    auto* exit = bigbutton(this, "Label4", "EXIT");
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(48, 12, 48, 36);
