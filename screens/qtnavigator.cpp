@@ -54,7 +54,7 @@ void QtNavigator::showfileoptions() {
 }
 
 void QtNavigator::hidefileoptions() {
-    files_->hide();
+    if (files_) files_->hide();
 }
 
 void QtNavigator::closefileoptions() {
