@@ -15,7 +15,7 @@ int main(int argc, char* argv[]) {
         static_cast<std::uint32_t>(QTime::currentTime().msecsSinceStartOfDay()));
     quorvane::QtDialogs dialogs;
     quorvane::Frontend frontend(random, dialogs);
-    dialogs.setbeforeshow([&frontend] { frontend.mainscreen().sync(); });
+    dialogs.attach(frontend.navigator());
     frontend.start();
     return app.exec();
 }

@@ -37,10 +37,8 @@ QString driveof(const QString& folder) {
 } // namespace
 
 FileOptionsScreen::FileOptionsScreen(Game& game, std::function<void()> refresh)
-    : game_(game), refresh_(std::move(refresh)) {
+    : GameWindow(game, std::move(refresh)) {
     setObjectName("savefrm");
-    setWindowTitle("Quorvane");
-    setAttribute(Qt::WA_StyledBackground);
     setStyleSheet(theme::fileoptions());
     setFixedSize(640, 440);
 
@@ -132,27 +130,21 @@ QWidget* FileOptionsScreen::buildbuttons() {
         row->addWidget(b);
     }
     row->insertStretch(0, 1);
-    connect(save_, &QPushButton::clicked, this, [this] { run(savebutton); });
-    connect(load_, &QPushButton::clicked, this, [this] { run(loadbutton); });
-    connect(back, &QPushButton::clicked, this, [this] { run(backbutton); });
+    wire(save_, savebutton);
+    wire(load_, loadbutton);
+    wire(back, backbutton);
     return box;
 }
 
-template <typename Operation> void FileOptionsScreen::run(Operation operation) {
-    operation(game_);
-    sync();
-    refresh_();
-}
-
 void FileOptionsScreen::pickdrive(const QString& drive) {
-    choosefolder(game_, drive.toStdString());
-    sync();
+    run([folder = drive.toStdString()](Game& game) { choosefolder(game, folder); });
 }
 
 void FileOptionsScreen::pickfolder(const QModelIndex& index) {
     if (!index.isValid()) return;
-    choosefolder(game_, foldermodel_->path(index).toStdString());
-    sync();
+    run([folder = foldermodel_->path(index).toStdString()](Game& game) {
+        choosefolder(game, folder);
+    });
 }
 
 void FileOptionsScreen::showfolder(const QString& folder) {
@@ -167,8 +159,8 @@ void FileOptionsScreen::showfolder(const QString& folder) {
 }
 
 void FileOptionsScreen::sync() {
-    if (!game_.savefrm) return;
-    const auto& form = *game_.savefrm;
+    if (!game_.fileoptions) return;
+    const auto& form = *game_.fileoptions;
     showfolder(qt(form.folder));
     if (thefile_->text() != qt(form.thefile)) thefile_->setText(qt(form.thefile));
     load_->setEnabled(form.load);
@@ -179,8 +171,7 @@ void FileOptionsScreen::sync() {
 
 void FileOptionsScreen::closeEvent(QCloseEvent* event) {
     event->accept();
-    if (game_.savefrm) closefileoptionswindow(game_);
-    refresh_();
+    if (game_.fileoptions) run(closefileoptionswindow);
 }
 
 bool FileOptionsScreen::eventFilter(QObject* watched, QEvent* event) {

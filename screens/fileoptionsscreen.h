@@ -1,11 +1,7 @@
 // The file options screen: drive, folder and file pickers, a name box, SAVE, LOAD and BACK.
 #pragma once
 
-#include "state/game.h"
-
-#include <QWidget>
-
-#include <functional>
+#include "gamewindow.h"
 
 class QComboBox;
 class QLabel;
@@ -18,14 +14,13 @@ namespace quorvane {
 
 class SortedFiles;
 
-class FileOptionsScreen : public QWidget {
+class FileOptionsScreen : public GameWindow {
     Q_OBJECT
 public:
-    // `refresh` runs after every click, so the screens behind show what SAVE or LOAD did.
     FileOptionsScreen(Game& game, std::function<void()> refresh);
 
     // Shows the controls' state; also follows the folder the game has chosen.
-    void sync();
+    void sync() override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -37,10 +32,7 @@ private:
     void showfolder(const QString& folder);
     void pickdrive(const QString& drive);
     void pickfolder(const QModelIndex& index);
-    template <typename Operation> void run(Operation operation);
 
-    Game& game_;
-    std::function<void()> refresh_;
     QComboBox* drives_ = nullptr;
     QTreeView* folders_ = nullptr;
     QListView* files_ = nullptr;

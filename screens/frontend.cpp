@@ -1,21 +1,42 @@
 // Creating the screens and starting the game.
 #include "frontend.h"
 
+#include "fileoptionsscreen.h"
+#include "mainscreen.h"
 #include "state/startup.h"
+#include "theme.h"
+#include "titlescreen.h"
+
+#include <QApplication>
 
 namespace quorvane {
 
-Frontend::Frontend(Random& random, Dialogs& dialogs)
-    : game_(random, dialogs, navigator_), main_(std::make_unique<MainScreen>(game_)),
-      title_(std::make_unique<TitleScreen>(game_)) {
-    navigator_.attach(game_, main_.get(), title_.get());
+Frontend::Frontend(Random& random, Dialogs& dialogs) : game_(random, dialogs, navigator_) {
+    qApp->setStyleSheet(theme::application());
+    auto refresh = [this] { navigator_.refresh(); };
+    navigator_.define(Screen::main, [this, refresh] { return new MainScreen(game_, refresh); });
+    navigator_.define(Screen::title, [this, refresh] { return new TitleScreen(game_, refresh); });
+    navigator_.define(Screen::fileoptions,
+                      [this, refresh] { return new FileOptionsScreen(game_, refresh); });
 }
 
-Frontend::~Frontend() = default;
+// The windows go first: they refer to the game.
+Frontend::~Frontend() {
+    navigator_.destroyall();
+}
 
 void Frontend::start() {
+    // The main screen is loaded first and stays loaded, hidden until a game starts.
+    navigator_.window(Screen::main);
     startup(game_);
-    main_->sync();
+}
+
+MainScreen& Frontend::mainscreen() {
+    return static_cast<MainScreen&>(navigator_.window(Screen::main));
+}
+
+TitleScreen& Frontend::titlescreen() {
+    return static_cast<TitleScreen&>(navigator_.window(Screen::title));
 }
 
 } // namespace quorvane

@@ -1,32 +1,32 @@
 // The game with its windows: owns the state, the screens and the navigation between them.
 #pragma once
 
-#include "mainscreen.h"
 #include "qtnavigator.h"
 #include "state/game.h"
-#include "titlescreen.h"
-
-#include <memory>
 
 namespace quorvane {
+
+class MainScreen;
+class TitleScreen;
 
 class Frontend {
 public:
     Frontend(Random& random, Dialogs& dialogs);
+    Frontend(const Frontend&) = delete;
+    Frontend& operator=(const Frontend&) = delete;
     ~Frontend();
 
     // The start-up: the main screen loads hidden and the title screen appears.
     void start();
 
     Game& game() { return game_; }
-    MainScreen& mainscreen() { return *main_; }
-    TitleScreen& titlescreen() { return *title_; }
+    QtNavigator& navigator() { return navigator_; }
+    MainScreen& mainscreen();
+    TitleScreen& titlescreen();
 
 private:
     QtNavigator navigator_;
     Game game_;
-    std::unique_ptr<MainScreen> main_;
-    std::unique_ptr<TitleScreen> title_;
 };
 
 } // namespace quorvane

@@ -1,6 +1,8 @@
 // The main screen's layout and the calls behind its controls.
 #include "mainscreen.h"
 
+#include "elidedlabel.h"
+
 #include "persist/fileoptions.h"
 #include "roster/applicants.h"
 #include "state/refresh.h"
@@ -76,10 +78,9 @@ void showrows(QListWidget* list, const std::vector<std::string>& rows) {
 
 } // namespace
 
-MainScreen::MainScreen(Game& game) : game_(game) {
+MainScreen::MainScreen(Game& game, std::function<void()> refresh)
+    : GameWindow(game, std::move(refresh)) {
     setObjectName("main");
-    setWindowTitle("Quorvane");
-    setAttribute(Qt::WA_StyledBackground);
     setStyleSheet(theme::mainscreen());
 
     auto* grid = new QGridLayout(this);
@@ -99,13 +100,6 @@ MainScreen::MainScreen(Game& game) : game_(game) {
     setFixedSize(920, 620);
 }
 
-template <typename Operation> void MainScreen::wire(QPushButton* b, Operation operation) {
-    connect(b, &QPushButton::clicked, this, [this, operation] {
-        operation(game_);
-        sync();
-    });
-}
-
 QWidget* MainScreen::buildheader() {
     auto* box = new QWidget(this);
     box->setObjectName("header");
@@ -121,17 +115,21 @@ QWidget* MainScreen::buildheader() {
     row->addWidget(heading(box, "Label17", "BAND NAME"), 0, 1);
     row->addWidget(heading(box, "Label20", "DATE:"), 0, 2);
     row->addWidget(heading(box, "Label19", "CASH:"), 0, 3);
-    txtname_ = label(box, "txtname");
-    txtdate_ = label(box, "txtdate");
-    txtcash_ = label(box, "txtcash", "...");
-    for (QLabel* value : {txtname_, txtdate_, txtcash_})
+    // The values take their widths from the columns, so a long name or a wider sum never
+    // moves anything; the name is shortened to fit instead.
+    txtname_ = new ElidedLabel(box);
+    txtname_->setObjectName("txtname");
+    txtdate_ = new ElidedLabel(box);
+    txtdate_->setObjectName("txtdate");
+    txtcash_ = new ElidedLabel(box);
+    txtcash_->setObjectName("txtcash");
+    txtcash_->setfulltext("...");
+    int column = 1;
+    for (ElidedLabel* value : {txtname_, txtdate_, txtcash_}) {
         value->setFont(QFont(value->font().family(), 13, QFont::Bold));
-    row->addWidget(txtname_, 1, 1);
-    row->addWidget(txtdate_, 1, 2);
-    row->addWidget(txtcash_, 1, 3);
-    row->setColumnStretch(1, 3);
-    row->setColumnStretch(2, 1);
-    row->setColumnStretch(3, 1);
+        row->addWidget(value, 1, column);
+        row->setColumnStretch(column++, value == txtname_ ? 2 : 1);
+    }
 
     // "X" is a label; the clickable area without a caption lies over it.
     auto* quit = new QWidget(box);
@@ -148,7 +146,7 @@ QWidget* MainScreen::buildheader() {
     exitbtn->raise();
     quit->setFixedSize(32, 32);
     row->addWidget(quit, 0, 4, 2, 1, Qt::AlignTop);
-    connect(exitbtn, &QPushButton::clicked, this, [this] { quitgame(game_); });
+    wire(exitbtn, quitgame);
     return box;
 }
 
@@ -249,17 +247,18 @@ QWidget* MainScreen::buildactions() {
     layout->addWidget(nextweekbutton, 4, 0, 1, 2);
     layout->setRowStretch(5, 1);
     wire(nextweekbutton, nextweek);
-    connect(options, &QPushButton::clicked, this,
-            [this] { openfileoptions(game_, FileMode::save, QDir::currentPath().toStdString()); });
+    wire(options, [](Game& game) {
+        openfileoptions(game, FileMode::save, QDir::currentPath().toStdString());
+    });
     return box;
 }
 
 void MainScreen::sync() {
     const auto& s = game_.state;
     const auto& c = game_.controls;
-    txtname_->setText(qt(s.bandname));
-    txtdate_->setText(shortdate(s.gamedate));
-    txtcash_->setText(qt(cashtext(s.cash)));
+    txtname_->setfulltext(qt(s.bandname));
+    txtdate_->setfulltext(shortdate(s.gamedate));
+    txtcash_->setfulltext(qt(cashtext(s.cash)));
     txtapplicant_->setText(qt(c.txtapplicant));
     hire_->setEnabled(c.hire);
     dismiss_->setEnabled(c.dismiss);
@@ -272,7 +271,7 @@ void MainScreen::sync() {
 
 void MainScreen::closeEvent(QCloseEvent* event) {
     event->ignore();
-    quitgame(game_);
+    run(quitgame);
 }
 
 } // namespace quorvane

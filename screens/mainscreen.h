@@ -1,9 +1,7 @@
 // The main screen: the manager's desk, showing the band and carrying every weekly action.
 #pragma once
 
-#include "state/game.h"
-
-#include <QWidget>
+#include "gamewindow.h"
 
 class QLabel;
 class QListWidget;
@@ -11,13 +9,14 @@ class QPushButton;
 
 namespace quorvane {
 
-class MainScreen : public QWidget {
+class ElidedLabel;
+
+class MainScreen : public GameWindow {
     Q_OBJECT
 public:
-    explicit MainScreen(Game& game);
+    MainScreen(Game& game, std::function<void()> refresh);
 
-    // Shows the state and the main screen's control values.
-    void sync();
+    void sync() override;
 
 protected:
     // The window's own close control asks the same question as "X".
@@ -30,13 +29,10 @@ private:
     QWidget* buildpromotion();
     QWidget* buildapplicants();
     QWidget* buildactions();
-    // Runs one core operation behind a click, then shows its result.
-    template <typename Operation> void wire(QPushButton* button, Operation operation);
 
-    Game& game_;
-    QLabel* txtname_ = nullptr;
-    QLabel* txtdate_ = nullptr;
-    QLabel* txtcash_ = nullptr;
+    ElidedLabel* txtname_ = nullptr;
+    ElidedLabel* txtdate_ = nullptr;
+    ElidedLabel* txtcash_ = nullptr;
     QLabel* txtapplicant_ = nullptr;
     QListWidget* members_ = nullptr;
     QListWidget* songlist_ = nullptr;

@@ -1,6 +1,8 @@
 // QMessageBox and QInputDialog behind the dialogs port.
 #include "qtdialogs.h"
 
+#include "qtnavigator.h"
+
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -29,28 +31,35 @@ QMessageBox::Icon qticon(Icon icon) {
 
 } // namespace
 
+// A box with an owner is centred over it by Qt once its size is known.
+QWidget* QtDialogs::beforeshow() {
+    if (!windows_) return QApplication::activeWindow();
+    windows_->refresh();
+    return windows_->front();
+}
+
 void QtDialogs::message(std::string_view text, Icon icon) {
-    if (beforeshow_) beforeshow_();
-    QMessageBox box(qticon(icon), gametitle, qt(text), QMessageBox::Ok,
-                    QApplication::activeWindow());
+    QWidget* owner = beforeshow();
+    QMessageBox box(qticon(icon), gametitle, qt(text), QMessageBox::Ok, owner);
     box.exec();
 }
 
 bool QtDialogs::ask(std::string_view question) {
-    if (beforeshow_) beforeshow_();
+    QWidget* owner = beforeshow();
     QMessageBox box(QMessageBox::NoIcon, gametitle, qt(question),
-                    QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
+                    QMessageBox::Yes | QMessageBox::No, owner);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() != QMessageBox::No;
 }
 
 std::string QtDialogs::prompt(std::string_view prompt, std::string_view title,
                               std::string_view defaulttext) {
-    if (beforeshow_) beforeshow_();
-    bool ok = false;
-    const QString text = QInputDialog::getText(QApplication::activeWindow(), qt(title), qt(prompt),
-                                               QLineEdit::Normal, qt(defaulttext), &ok);
-    return ok ? text.toStdString() : std::string();
+    QWidget* owner = beforeshow();
+    QInputDialog box(owner);
+    box.setWindowTitle(qt(title));
+    box.setLabelText(qt(prompt));
+    box.setTextValue(qt(defaulttext));
+    return box.exec() == QDialog::Accepted ? box.textValue().toStdString() : std::string();
 }
 
 } // namespace quorvane

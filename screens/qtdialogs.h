@@ -3,9 +3,11 @@
 
 #include "ports/dialogs.h"
 
-#include <functional>
+class QWidget;
 
 namespace quorvane {
+
+class QtNavigator;
 
 class QtDialogs final : public Dialogs {
 public:
@@ -14,11 +16,14 @@ public:
     std::string prompt(std::string_view prompt, std::string_view title,
                        std::string_view defaulttext) override;
 
-    // Runs before every box, so the screens behind it show the state the box talks about.
-    void setbeforeshow(std::function<void()> hook) { beforeshow_ = std::move(hook); }
+    // The game's windows: each box first brings them up to date, so they show the state the
+    // box talks about, and sits centred over the one in front.
+    void attach(QtNavigator& windows) { windows_ = &windows; }
 
 private:
-    std::function<void()> beforeshow_;
+    QWidget* beforeshow();
+
+    QtNavigator* windows_ = nullptr;
 };
 
 } // namespace quorvane

@@ -1,76 +1,95 @@
-// Showing and hiding the screens.
+// Showing, hiding and discarding the screens' windows.
 #include "qtnavigator.h"
 
-#include "fileoptionsscreen.h"
-#include "mainscreen.h"
-#include "titlescreen.h"
+#include "gamewindow.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace quorvane {
 
 QtNavigator::~QtNavigator() {
-    delete files_;
+    destroyall();
 }
 
-void QtNavigator::attach(Game& game, MainScreen* main, TitleScreen* title) {
-    game_ = &game;
-    main_ = main;
-    title_ = title;
+void QtNavigator::define(Screen screen, Factory make) {
+    slot(screen).make = std::move(make);
 }
 
-void QtNavigator::refresh() {
-    if (main_->isVisible()) main_->sync();
-}
-
-void QtNavigator::showmain() {
-    main_->sync();
-    main_->show();
-}
-
-void QtNavigator::hidemain() {
-    main_->hide();
-}
-
-void QtNavigator::showtitle() {
-    title_->show();
-}
-
-void QtNavigator::hidetitle() {
-    title_->hide();
-}
-
-void QtNavigator::showfileoptions() {
-    if (!files_) {
-        files_ = new FileOptionsScreen(*game_, [this] { refresh(); });
-        // Over the middle of the screen that opened it.
-        QWidget* opener = main_->isVisible() ? static_cast<QWidget*>(main_) : title_;
-        files_->move(opener->geometry().center() - files_->rect().center());
+GameWindow& QtNavigator::window(Screen screen) {
+    Slot& s = slot(screen);
+    if (!s.window) {
+        s.window = s.make();
+        place(*s.window);
     }
-    files_->sync();
-    files_->show();
-    files_->raise();
-    files_->activateWindow();
+    return *s.window;
 }
 
-void QtNavigator::hidefileoptions() {
-    if (files_) files_->hide();
+void QtNavigator::show(Screen screen) {
+    GameWindow& w = window(screen);
+    w.show();
+    w.raise();
+    w.activateWindow();
+    front_ = &w;
+    refresh();
 }
 
-void QtNavigator::closefileoptions() {
-    if (!files_) return;
-    files_->hide();
-    // Deleted later: the screen may be in the middle of its own click handler.
-    files_->deleteLater();
-    files_ = nullptr;
+void QtNavigator::hide(Screen screen) {
+    if (GameWindow* w = slot(screen).window) w->hide();
+}
+
+void QtNavigator::close(Screen screen) {
+    // Deleted later: the window may be in the middle of its own click handler.
+    if (GameWindow* w = slot(screen).window) {
+        w->hide();
+        w->deleteLater();
+    }
+    slot(screen).window = nullptr;
 }
 
 void QtNavigator::quit() {
-    // Hiding rather than closing: a close would ask the quit question again.
-    main_->hide();
-    title_->hide();
-    if (files_) files_->hide();
+    // Hidden rather than closed: closing the main window would ask the quit question again.
+    for (Slot& s : slots_)
+        if (s.window) s.window->hide();
     QCoreApplication::quit();
+}
+
+void QtNavigator::refresh() {
+    // Hidden windows too, so a window never shows stale values when it comes back.
+    for (Slot& s : slots_)
+        if (s.window) s.window->sync();
+}
+
+QWidget* QtNavigator::front() const {
+    QWidget* active = QApplication::activeWindow();
+    for (const Slot& s : slots_)
+        if (s.window && s.window == active && active->isVisible()) return active;
+    if (front_ && front_->isVisible()) return front_;
+    for (const Slot& s : slots_)
+        if (s.window && s.window->isVisible()) return s.window;
+    return nullptr;
+}
+
+void QtNavigator::destroyall() {
+    for (Slot& s : slots_)
+        delete s.window;
+}
+
+void QtNavigator::place(QWidget& window) const {
+    QWidget* anchor = front();
+    QScreen* screen = anchor ? anchor->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect room = screen->availableGeometry();
+    // A window not shown yet has no frame; it will have one like the anchor's.
+    const QSize frame = anchor ? anchor->frameGeometry().size() - anchor->size() : QSize();
+    QRect where(QPoint(), window.size() + frame);
+    where.moveCenter(anchor ? anchor->frameGeometry().center() : room.center());
+    // Wholly on the screen, and its top-left corner first when it cannot all fit.
+    where.moveLeft(std::max(room.left(), std::min(where.left(), room.right() + 1 - where.width())));
+    where.moveTop(std::max(room.top(), std::min(where.top(), room.bottom() + 1 - where.height())));
+    window.move(where.topLeft());
 }
 
 } // namespace quorvane

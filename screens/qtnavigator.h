@@ -1,39 +1,56 @@
-// Screen changes on the real windows.
+// The real windows behind the game's screens: made on first showing, hidden, discarded.
 #pragma once
 
 #include "ports/navigator.h"
-#include "state/game.h"
 
 #include <QPointer>
+#include <QWidget>
+
+#include <array>
+#include <functional>
 
 namespace quorvane {
 
-class FileOptionsScreen;
-class MainScreen;
-class TitleScreen;
+class GameWindow;
 
 class QtNavigator final : public Navigator {
 public:
-    ~QtNavigator() override;
-    void attach(Game& game, MainScreen* main, TitleScreen* title);
+    using Factory = std::function<GameWindow*()>;
 
-    void showmain() override;
-    void hidemain() override;
-    void showtitle() override;
-    void hidetitle() override;
-    void showfileoptions() override;
-    void hidefileoptions() override;
-    void closefileoptions() override;
+    QtNavigator() = default;
+    QtNavigator(const QtNavigator&) = delete;
+    QtNavigator& operator=(const QtNavigator&) = delete;
+    ~QtNavigator() override;
+
+    // How to make a screen's window.
+    void define(Screen screen, Factory make);
+
+    void show(Screen screen) override;
+    void hide(Screen screen) override;
+    void close(Screen screen) override;
     void quit() override;
 
-private:
+    // Re-syncs every loaded window with the core: after each click, before each box, and
+    // whenever a window is shown.
     void refresh();
+    // The window a message box belongs over: the active game window, else the last shown.
+    QWidget* front() const;
+    // A screen's window, made now if it is not loaded.
+    GameWindow& window(Screen screen);
+    // Deletes every window at once; the game they show is going away.
+    void destroyall();
 
-    Game* game_ = nullptr;
-    MainScreen* main_ = nullptr;
-    TitleScreen* title_ = nullptr;
-    // Created on opening and discarded on closing; may be waiting for deletion.
-    QPointer<FileOptionsScreen> files_;
+private:
+    struct Slot {
+        Factory make;
+        QPointer<GameWindow> window;
+    };
+    Slot& slot(Screen screen) { return slots_[static_cast<std::size_t>(screen)]; }
+    // A new window sits over the one in front, wholly on the screen.
+    void place(QWidget& window) const;
+
+    std::array<Slot, screencount> slots_;
+    QPointer<QWidget> front_;
 };
 
 } // namespace quorvane

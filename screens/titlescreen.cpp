@@ -26,11 +26,10 @@ QPushButton* bigbutton(QWidget* parent, const char* name, const char* caption) {
 
 } // namespace
 
-TitleScreen::TitleScreen(Game& game) : game_(game) {
+TitleScreen::TitleScreen(Game& game, std::function<void()> refresh)
+    : GameWindow(game, std::move(refresh)) {
     setObjectName("Form1");
-    setWindowTitle("Quorvane");
     setFixedSize(420, 460);
-    setAttribute(Qt::WA_StyledBackground);
     setStyleSheet(theme::titlescreen());
 
     auto* secret = new ClickableLabel(this);
@@ -61,16 +60,17 @@ TitleScreen::TitleScreen(Game& game) : game_(game) {
     layout->addWidget(load);
     layout->addWidget(exit);
 
-    connect(newgame, &QPushButton::clicked, this, [this] { startnewgame(game_); });
-    connect(load, &QPushButton::clicked, this,
-            [this] { openfileoptions(game_, FileMode::load, QDir::currentPath().toStdString()); });
-    connect(exit, &QPushButton::clicked, this, [this] { exitgame(game_); });
-    connect(secret, &ClickableLabel::doubleClicked, this, [this] { secretjoke(game_); });
+    wire(newgame, startnewgame);
+    wire(load, [](Game& game) {
+        openfileoptions(game, FileMode::load, QDir::currentPath().toStdString());
+    });
+    wire(exit, exitgame);
+    connect(secret, &ClickableLabel::doubleClicked, this, [this] { run(secretjoke); });
 }
 
 void TitleScreen::closeEvent(QCloseEvent* event) {
     event->accept();
-    exitgame(game_);
+    run(exitgame);
 }
 
 } // namespace quorvane

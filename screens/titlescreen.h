@@ -1,23 +1,21 @@
 // The title screen: NEW GAME, LOAD GAME, EXIT and a hidden joke.
 #pragma once
 
-#include "state/game.h"
-
-#include <QWidget>
+#include "gamewindow.h"
 
 namespace quorvane {
 
-class TitleScreen : public QWidget {
+class TitleScreen : public GameWindow {
     Q_OBJECT
 public:
-    explicit TitleScreen(Game& game);
+    TitleScreen(Game& game, std::function<void()> refresh);
+
+    // The title screen shows nothing of the game.
+    void sync() override {}
 
 protected:
     // Closing the window ends the program, like EXIT.
     void closeEvent(QCloseEvent* event) override;
-
-private:
-    Game& game_;
 };
 
 } // namespace quorvane

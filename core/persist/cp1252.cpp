@@ -80,8 +80,8 @@ std::string fromcp1252(std::string_view bytes) {
 std::optional<std::string> bandnameproblem(std::string_view utf8) {
     const auto bytes = tocp1252(utf8);
     if (!bytes)
-        return "That band name has characters a saved game cannot hold. Please use letters, "
-               "digits and everyday punctuation.";
+        return "A saved game can only hold Western European letters, digits and punctuation in "
+               "a band name. Please choose a name made of those.";
     if (bytes->size() > longesttext)
         return "That band name is too long for a saved game. Please use at most 126 "
                "characters.";

@@ -8,56 +8,57 @@ namespace quorvane {
 
 namespace {
 
-void discard(Game& game) {
-    game.savefrm.reset();
-    game.navigator.closefileoptions();
-}
-
 void backtomain(Game& game) {
     update(game);
     listupdate(game);
-    game.navigator.showmain();
-    discard(game);
+    game.screens.show(Screen::main);
+    closefileoptions(game);
 }
 
 } // namespace
 
-std::string chosenpath(const SaveFormControls& form) {
+std::string chosenpath(const FileOptionsControls& form) {
     return form.folder + "/" + form.thefile;
 }
 
 void openfileoptions(Game& game, FileMode mode, const std::string& startfolder) {
-    if (!game.savefrm) {
-        game.savefrm.emplace();
-        game.savefrm->folder = startfolder;
+    if (!game.fileoptions) {
+        game.fileoptions.emplace();
+        game.fileoptions->folder = startfolder;
     }
-    auto& form = *game.savefrm;
+    auto& form = *game.fileoptions;
     form.mode = mode;
     form.savevisible = mode == FileMode::save;
     form.Label15 = form.savevisible ? "SAVE" : "";
-    game.navigator.showfileoptions();
+    game.screens.show(Screen::fileoptions);
+}
+
+void closefileoptions(Game& game) {
+    if (!game.fileoptions) return;
+    game.fileoptions.reset();
+    game.screens.close(Screen::fileoptions);
 }
 
 void choosefolder(Game& game, const std::string& folder) {
-    game.savefrm->folder = folder;
+    game.fileoptions->folder = folder;
 }
 
 void pickfile(Game& game, const std::string& name) {
-    auto& form = *game.savefrm;
+    auto& form = *game.fileoptions;
     form.thefile = name;
     form.load = form.save = true;
 }
 
 void clickfilename(Game& game) {
-    game.savefrm->save = true;
+    game.fileoptions->save = true;
 }
 
 void typefilename(Game& game, const std::string& text) {
-    game.savefrm->thefile = text;
+    game.fileoptions->thefile = text;
 }
 
 void savebutton(Game& game) {
-    const auto& form = *game.savefrm;
+    const auto& form = *game.fileoptions;
     if (!form.save || !form.savevisible) return;
     if (form.thefile.empty()) {
         game.dialogs.message("Please type a name for the saved game.", Icon::warning);
@@ -74,30 +75,29 @@ void savebutton(Game& game) {
 }
 
 void loadbutton(Game& game) {
-    if (!game.savefrm->load) return;
-    if (!loadgame(game.state, chosenpath(*game.savefrm))) {
+    if (!game.fileoptions->load) return;
+    if (!loadgame(game.state, chosenpath(*game.fileoptions))) {
         game.dialogs.message("This file is not valid or does not exist.", Icon::stop);
         return;
     }
-    game.navigator.hidetitle();
+    game.screens.hide(Screen::title);
     backtomain(game);
     updatesonglist(game);
     game.dialogs.message("Game Loaded");
 }
 
 void backbutton(Game& game) {
-    game.navigator.hidefileoptions();
+    game.screens.hide(Screen::fileoptions);
 }
 
 void closefileoptionswindow(Game& game) {
-    // Opened from the title screen there is no band to show yet: go back to the title.
-    const bool fromtitle = game.savefrm->mode == FileMode::load;
-    discard(game);
-    if (fromtitle) {
-        game.navigator.showtitle();
-    } else {
-        game.navigator.showmain();
-    }
+    closefileoptions(game);
+    // The screen beneath is the one that is current, whoever opened this one; only with
+    // nothing beneath does the title screen come back, as there is no band to show.
+    for (const Screen s :
+         {Screen::main, Screen::title, Screen::gig, Screen::magazine, Screen::recorddeal})
+        if (game.screens.shown(s)) return;
+    game.screens.show(Screen::title);
 }
 
 } // namespace quorvane

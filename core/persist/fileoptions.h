@@ -8,6 +8,8 @@ namespace quorvane {
 // Opens the screen in a mode; a screen that was only hidden keeps its folder and name.
 // A new screen starts in `startfolder`.
 void openfileoptions(Game& game, FileMode mode, const std::string& startfolder);
+// Discards the screen and its controls, when it is loaded.
+void closefileoptions(Game& game);
 void choosefolder(Game& game, const std::string& folder);
 // A click on a file in the list: its name goes into the name box, and both buttons work.
 void pickfile(Game& game, const std::string& name);
@@ -18,10 +20,10 @@ void typefilename(Game& game, const std::string& text);
 void savebutton(Game& game);
 void loadbutton(Game& game);
 void backbutton(Game& game);
-// The window's own close control.
+// The window's own close control: back to the screen that is current beneath it.
 void closefileoptionswindow(Game& game);
 
 // The folder, a separator and the name exactly as typed.
-std::string chosenpath(const SaveFormControls& form);
+std::string chosenpath(const FileOptionsControls& form);
 
 } // namespace quorvane

@@ -3,18 +3,10 @@
 #include "persist/savefile.h"
 
 #include "persist/cp1252.h"
+#include "persist/diskfile.h"
 
 #include <bit>
-#include <cerrno>
 #include <cmath>
-#include <cstdio>
-#include <cstring>
-#include <fstream>
-#include <iterator>
-
-#if __has_include(<unistd.h>)
-#include <unistd.h>
-#endif
 
 namespace quorvane {
 
@@ -67,7 +59,10 @@ public:
         put(record);
     }
     void integer(int16 value) { put(little(static_cast<std::uint16_t>(value))); }
-    void date(Date value) { put(little(std::bit_cast<std::uint64_t>(double(oledays(value))))); }
+    void date(Date value) {
+        if (!incalendar(value)) fits = false;
+        put(little(std::bit_cast<std::uint64_t>(static_cast<double>(oledays(value)))));
+    }
     void reserved() { put(std::string(2, '\0')); }
 
     std::string bytes;
@@ -104,12 +99,13 @@ public:
         next();
     }
     void date(Date& value) {
-        const double days = std::bit_cast<double>(unsigned_at(0, 8));
-        // The OLE range, 1 January 100 to 31 December 9999; a fraction is a time of day.
-        if (days >= -657434.0 && days < 2958466.0) {
-            value = fromoledays(static_cast<long>(std::trunc(days)));
+        // A fraction is a time of day, which the game does not keep.
+        const double days = std::trunc(std::bit_cast<double>(unsigned_at(0, 8)));
+        if (days >= static_cast<double>(oledays(firstday)) &&
+            days <= static_cast<double>(oledays(lastday))) {
+            value = fromoledays(static_cast<long>(days));
         } else {
-            valid = false;
+            valid = false; // out of the calendar, or not a number at all
         }
         next();
     }
@@ -139,29 +135,10 @@ bool playable(const Module1& s) {
     auto within = [](int value, int low, int high) { return value >= low && value <= high; };
     for (int slot = 1; slot <= membercount; ++slot)
         if (!within(s.listslot[slot], 0, membercount)) return false;
-    return !s.bandname.empty() && within(s.songcount, 0, songlimit) &&
-           within(s.lastsong, 0, songlimit) && within(s.applicantslot, 1, membercount) &&
-           within(s.songtimer, 0, songidle) && within(s.promotion, 0, 4);
-}
-
-std::string reason(int error) {
-    return std::strerror(error);
-}
-
-// Writes all of `bytes` to `path`, flushed to the disk; why it failed, or nothing.
-std::optional<std::string> writefile(const std::string& path, const std::string& bytes) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) return reason(errno);
-    bool ok =
-        std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && std::fflush(file) == 0;
-#if __has_include(<unistd.h>)
-    // Flushed to the disk before the rename, so a crash cannot leave an empty file behind.
-    ok = ok && ::fsync(fileno(file)) == 0;
-#endif
-    const int error = errno;
-    ok = std::fclose(file) == 0 && ok;
-    if (!ok) return reason(error != 0 ? error : errno);
-    return std::nullopt;
+    // The next song goes to the slot after `lastsong`, and the list shows 1..songcount.
+    return !s.bandname.empty() && within(s.songcount, 0, songlimit) && s.lastsong == s.songcount &&
+           within(s.applicantslot, 1, membercount) && within(s.songtimer, 0, songidle) &&
+           within(s.promotion, 0, 4);
 }
 
 } // namespace
@@ -183,28 +160,16 @@ std::optional<Module1> decodesave(std::string_view bytes, const Module1& current
 
 std::optional<std::string> savegame(const Module1& state, const std::string& path) {
     const auto bytes = encodesave(state);
-    if (!bytes) return "A name in this game is too long or has characters a saved game cannot hold";
-    const std::string temporary = path + ".saving";
-    if (auto failure = writefile(temporary, *bytes)) {
-        std::remove(temporary.c_str());
-        return failure;
-    }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        const int error = errno;
-        std::remove(temporary.c_str());
-        return reason(error);
-    }
-    return std::nullopt;
+    if (!bytes) return "a name in this game is too long or has characters a saved game cannot hold";
+    // Never report a file as saved that loading would refuse or read back differently.
+    if (decodesave(*bytes, state) != state) return "this game has values a saved game cannot hold";
+    return replacefile(path, *bytes);
 }
 
 bool loadgame(Module1& state, const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return false;
-    std::string bytes;
-    bytes.resize(recordcount * recordsize);
-    file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(file.gcount()));
-    auto loaded = decodesave(bytes, state);
+    const auto bytes = readregularfile(path, recordcount * recordsize);
+    if (!bytes) return false;
+    auto loaded = decodesave(*bytes, state);
     if (!loaded) return false;
     state = std::move(*loaded);
     return true;

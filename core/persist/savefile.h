@@ -21,11 +21,12 @@ std::optional<std::string> encodesave(const Module1& state);
 // empty band name, a text longer than its record, or a value the game cannot work with.
 std::optional<Module1> decodesave(std::string_view bytes, const Module1& current);
 
-// Writes a temporary file beside the target and renames it over the target, so a failed
-// save leaves any older file as it was. Returns why it failed, or nothing on success.
+// Writes the game to `path`, safely (see replacefile), and only when loading the file would
+// give this very game back. Returns why it failed, or nothing on success.
 std::optional<std::string> savegame(const Module1& state, const std::string& path);
 
-// Replaces the state with the file's game when the file is valid; otherwise changes nothing.
+// Replaces the state with the file's game when it is a valid regular file; otherwise changes
+// nothing.
 bool loadgame(Module1& state, const std::string& path);
 
 } // namespace quorvane

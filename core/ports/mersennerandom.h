@@ -3,6 +3,7 @@
 
 #include "ports/random.h"
 
+#include <cstdint>
 #include <random>
 
 namespace quorvane {
@@ -10,7 +11,7 @@ namespace quorvane {
 class MersenneRandom final : public Random {
 public:
     explicit MersenneRandom(std::uint32_t seed) : engine_(seed) {}
-    double uniform() override { return spread_(engine_); }
+    double uniform(int) override { return spread_(engine_); }
 
 private:
     std::mt19937 engine_;

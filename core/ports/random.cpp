@@ -6,7 +6,8 @@
 namespace quorvane {
 
 int below(Random& random, int n) {
-    return static_cast<int>(std::floor(random.uniform() * n));
+    // Floor, not truncation: the integer part of a negative product rounds down.
+    return static_cast<int>(std::floor(random.uniform(n) * n));
 }
 
 int draw(Random& random, int n) {

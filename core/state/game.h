@@ -1,12 +1,12 @@
-// Everything a rule may touch: the game state, the main screen's values and the outside world.
+// Everything a rule may touch: the game state, the screens' values and the outside world.
 #pragma once
 
 #include "ports/dialogs.h"
-#include "ports/navigator.h"
 #include "ports/random.h"
+#include "state/fileoptionscontrols.h"
 #include "state/mainvars.h"
 #include "state/module1.h"
-#include "state/savefrmcontrols.h"
+#include "state/screens.h"
 
 #include <optional>
 
@@ -14,17 +14,17 @@ namespace quorvane {
 
 struct Game {
     Game(Random& random, Dialogs& dialogs, Navigator& navigator)
-        : random(random), dialogs(dialogs), navigator(navigator) {}
+        : screens(navigator), random(random), dialogs(dialogs) {}
 
     Module1 state;
     MainVars main;
     MainControls controls;
-    // The file options screen, while it is loaded.
-    std::optional<SaveFormControls> savefrm;
+    // The file options screen's controls, while the screen is loaded.
+    std::optional<FileOptionsControls> fileoptions;
 
+    Screens screens;
     Random& random;
     Dialogs& dialogs;
-    Navigator& navigator;
 };
 
 } // namespace quorvane

@@ -20,4 +20,12 @@ constexpr void add16(int16& field, long long delta) {
     field = sat16(field + delta);
 }
 
+// A quotient rounded down, towards minus infinity (C++ division rounds towards zero):
+// floordiv(-500, 1000) is -1. The divisor must not be 0.
+constexpr long long floordiv(long long dividend, long long divisor) {
+    const long long quotient = dividend / divisor;
+    const bool inexact = quotient * divisor != dividend;
+    return inexact && ((dividend < 0) != (divisor < 0)) ? quotient - 1 : quotient;
+}
+
 } // namespace quorvane

@@ -2,14 +2,15 @@
 #include "state/startup.h"
 
 #include "persist/cp1252.h"
+#include "persist/fileoptions.h"
 #include "state/newgame.h"
 #include "state/refresh.h"
 
 namespace quorvane {
 
 void startup(Game& game) {
-    game.navigator.hidemain();
-    game.navigator.showtitle();
+    game.screens.hide(Screen::main);
+    game.screens.show(Screen::title);
     newgame(game.state);
     game.state.applicantslot = 1;
     game.state.popularity = 100;
@@ -30,8 +31,10 @@ void startnewgame(Game& game) {
     }
     update(game);
     listupdate(game);
-    game.navigator.showmain();
-    game.navigator.hidetitle();
+    game.screens.show(Screen::main);
+    game.screens.hide(Screen::title);
+    // A file options screen opened by LOAD GAME belongs to the title screen, now gone.
+    if (game.fileoptions && game.fileoptions->mode == FileMode::load) closefileoptions(game);
 }
 
 void secretjoke(Game& game) {
@@ -39,11 +42,11 @@ void secretjoke(Game& game) {
 }
 
 void quitgame(Game& game) {
-    if (game.dialogs.ask("Are you sure you want to quit?")) game.navigator.quit();
+    if (game.dialogs.ask("Are you sure you want to quit?")) game.screens.quit();
 }
 
 void exitgame(Game& game) {
-    game.navigator.quit();
+    game.screens.quit();
 }
 
 } // namespace quorvane

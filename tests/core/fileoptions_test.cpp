@@ -1,11 +1,14 @@
 // The file options screen's buttons: both modes, SAVE, LOAD, BACK and the window's close.
 #include "persist/fileoptions.h"
 #include "persist/savefile.h"
+#include "state/startup.h"
 #include "support/gamefixture.h"
 #include "support/tempfolder.h"
 
 namespace quorvane::testing {
 namespace {
+
+using Calls = std::vector<std::string>;
 
 class FileOptionsTest : public GameTest {
 protected:
@@ -15,27 +18,50 @@ protected:
 TEST_F(FileOptionsTest, SaveWritesTheNameExactlyAsTypedAndRefreshes) {
     openfileoptions(game, FileMode::save, folder.path());
     clickfilename(game);
+    savebutton(game);
+    EXPECT_EQ(dialogs.shown.back(),
+              (Shown{Shown::message, "Please type a name for the saved game.", Icon::warning}));
     typefilename(game, "no extension");
     applicant();
     savebutton(game);
     EXPECT_TRUE(std::filesystem::exists(folder.file("no extension")));
-    EXPECT_EQ(dialogs.messages(), std::vector<std::string>{"Game Saved"});
-    EXPECT_FALSE(game.savefrm);
-    EXPECT_EQ(navigator.calls,
-              (std::vector<std::string>{"showfileoptions", "showmain", "closefileoptions"}));
+    EXPECT_EQ(dialogs.messages().back(), "Game Saved");
+    EXPECT_FALSE(game.fileoptions);
+    EXPECT_EQ(navigator.calls, (Calls{"show fileoptions", "show main", "close fileoptions"}));
 }
 
-TEST_F(FileOptionsTest, AFailedSaveSaysSoAndKeepsTheScreenOpen) {
-    openfileoptions(game, FileMode::save, folder.file("gone"));
-    clickfilename(game);
-    savebutton(game);
-    EXPECT_EQ(dialogs.shown.back(),
-              (Shown{Shown::message, "Please type a name for the saved game.", Icon::warning}));
-    typefilename(game, "game.zef");
+TEST_F(FileOptionsTest, AGameThatCouldNotBeLoadedBackIsNeverReportedSaved) {
+    game.state.bandname.clear(); // the prompt cancelled over a running game, say
+    openfileoptions(game, FileMode::save, folder.path());
+    pickfile(game, "career.zef");
     savebutton(game);
     EXPECT_EQ(dialogs.shown.back().icon, Icon::stop);
     EXPECT_EQ(dialogs.shown.back().text.rfind("The game could not be saved as ", 0), 0u);
-    EXPECT_TRUE(game.savefrm);
+    EXPECT_FALSE(std::filesystem::exists(folder.file("career.zef")));
+    EXPECT_TRUE(game.fileoptions) << "the screen stays open";
+}
+
+TEST_F(FileOptionsTest, TheTitleScreenNeverComesBackOverARunningGame) {
+    game.screens.show(Screen::title);
+    openfileoptions(game, FileMode::load, folder.path());
+    dialogs.typed = {"Newcomers"};
+    applicant();
+    startnewgame(game);
+    EXPECT_FALSE(game.fileoptions) << "LOAD GAME's screen went with the title screen";
+
+    openfileoptions(game, FileMode::save, folder.path());
+    navigator.calls.clear();
+    closefileoptionswindow(game);
+    EXPECT_EQ(navigator.calls, Calls{"close fileoptions"});
+    EXPECT_TRUE(game.screens.shown(Screen::main) && !game.screens.shown(Screen::title));
+}
+
+TEST_F(FileOptionsTest, ClosedOverTheTitleScreenItLeavesTheTitleScreen) {
+    game.screens.show(Screen::title);
+    openfileoptions(game, FileMode::load, folder.path());
+    closefileoptionswindow(game);
+    EXPECT_EQ(navigator.calls, (Calls{"show title", "show fileoptions", "close fileoptions"}));
+    EXPECT_TRUE(game.screens.shown(Screen::title) && !game.screens.shown(Screen::main));
 }
 
 TEST_F(FileOptionsTest, LoadTakesTheEditedNameAndReplacesOnlyTheStoredGame) {
@@ -55,19 +81,18 @@ TEST_F(FileOptionsTest, LoadTakesTheEditedNameAndReplacesOnlyTheStoredGame) {
     loadbutton(game);
     EXPECT_EQ(dialogs.shown.back(),
               (Shown{Shown::message, "This file is not valid or does not exist.", Icon::stop}));
-    EXPECT_TRUE(game.state == before && game.savefrm);
+    EXPECT_TRUE(game.state == before && game.fileoptions);
 
     typefilename(game, "band.zef");
     applicant();
     loadbutton(game);
     EXPECT_EQ(game.state.bandname, "Saved Band");
-    EXPECT_EQ(game.controls.members,
-              (std::vector<std::string>{"Vic Vocals", "Gil Guitar", "Dee Drums"}));
-    EXPECT_EQ(game.controls.songlist, std::vector<std::string>{"Wild Vibes"});
+    EXPECT_EQ(game.controls.members, (Calls{"Vic Vocals", "Gil Guitar", "Dee Drums"}));
+    EXPECT_EQ(game.controls.songlist, Calls{"Wild Vibes"});
     EXPECT_NE(game.controls.txtapplicant.find("Bass player"), std::string::npos);
     EXPECT_EQ(dialogs.messages().back(), "Game Loaded");
-    EXPECT_EQ(navigator.calls, (std::vector<std::string>{"showfileoptions", "hidetitle", "showmain",
-                                                         "closefileoptions"}));
+    EXPECT_EQ(navigator.calls,
+              (Calls{"show fileoptions", "hide title", "show main", "close fileoptions"}));
     EXPECT_TRUE(game.main.demo) << "a demo sent in this run still counts";
     EXPECT_EQ(game.state.managerscore, 12);
 }

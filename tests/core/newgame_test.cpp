@@ -19,7 +19,7 @@ protected:
 
 TEST_F(StartupTest, StartsOnTheTitleScreenWithANewGame) {
     const auto& s = game.state;
-    EXPECT_EQ(startcalls, (std::vector<std::string>{"hidemain", "showtitle"}));
+    EXPECT_EQ(startcalls, (std::vector<std::string>{"hide main", "show title"}));
     for (int slot = 1; slot <= 4; ++slot)
         EXPECT_EQ(s.membername[slot], "None");
     EXPECT_EQ(std::tie(s.cash, s.popularity, s.songtimer, s.songcount, s.applicantslot),
@@ -53,7 +53,7 @@ TEST_F(StartupTest, NewGameTakesAnyNameButAnEmptyOne) {
     applicant();
     startnewgame(game);
     EXPECT_EQ(game.state.bandname, " ");
-    EXPECT_EQ(navigator.calls, (std::vector<std::string>{"showmain", "hidetitle"}));
+    EXPECT_EQ(navigator.calls, (std::vector<std::string>{"show main", "hide title"}));
 }
 
 TEST_F(StartupTest, NewGameRefusesNamesASavedGameCannotHold) {

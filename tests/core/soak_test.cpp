@@ -15,7 +15,7 @@ class CoinDialogs final : public Dialogs {
 public:
     explicit CoinDialogs(std::uint32_t seed) : coin_(seed) {}
     void message(std::string_view, Icon) override {}
-    bool ask(std::string_view) override { return coin_.uniform() < 0.5; }
+    bool ask(std::string_view) override { return draw(coin_, 2) == 1; }
     std::string prompt(std::string_view, std::string_view, std::string_view) override {
         return "Soak";
     }
@@ -37,6 +37,7 @@ void checkinvariants(const Game& game) {
     }
     ASSERT_EQ(row, game.controls.members.size());
     ASSERT_GE(s.tiredness, 0);
+    ASSERT_TRUE(game.screens.shown(Screen::main) && !game.screens.shown(Screen::title));
 }
 
 TEST(Soak, RandomClicksKeepTheStateSound) {
@@ -49,7 +50,7 @@ TEST(Soak, RandomClicksKeepTheStateSound) {
         startup(game);
         startnewgame(game);
         for (int step = 0; step < 400; ++step) {
-            const double click = clicks.uniform();
+            const double click = clicks.uniform(1);
             const auto cash = game.state.cash;
             if (click < 0.3)
                 hireapplicant(game);

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
+#include <QScreen>
 
 using namespace quorvane;
 using namespace quorvane::testing;
@@ -14,9 +15,7 @@ using namespace quorvane::testing;
 namespace {
 
 QWidget* fileoptions() {
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->objectName() == "savefrm" && window->isVisible()) return window;
-    return nullptr;
+    return visiblewindow("savefrm");
 }
 
 QWidget* onfiles(const char* name) {
@@ -104,6 +103,31 @@ private slots:
         QVERIFY(!g.frontend.mainscreen().isVisible());
         g.click(g.ontitle("load"));
         QCOMPARE(filename(), QString()); // a closed screen starts afresh
+    }
+
+    void theTitleScreenNeverComesBackOverARunningGame() {
+        ScreenGame g;
+        g.click(g.ontitle("load"));
+        g.newgame("Latecomers");
+        g.click(g.onmain("command6"));
+        QVERIFY(!fileoptions() && !g.frontend.titlescreen().isVisible());
+        g.click(g.onmain("Command5"));
+        fileoptions()->close();
+        QVERIFY(!g.frontend.titlescreen().isVisible() && g.frontend.mainscreen().isVisible());
+    }
+
+    void theScreenLiesWhollyOnTheScreenWhenItsOpenerIsAtTheCorner() {
+        ScreenGame g;
+        g.newgame("Cornered");
+        QWidget& main = g.frontend.mainscreen();
+        const QRect room = main.screen()->availableGeometry();
+        main.move(room.bottomRight() - QPoint(40, 40));
+        g.click(g.onmain("Command5"));
+        QVERIFY(room.contains(fileoptions()->frameGeometry()));
+        for (const char* name : {"Label2", "Label3", "Drive1", "Dir1", "File1", "back"}) {
+            QWidget* w = onfiles(name);
+            QVERIFY2(room.contains(QRect(w->mapToGlobal(QPoint()), w->size())), name);
+        }
     }
 };
 

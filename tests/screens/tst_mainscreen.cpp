@@ -61,6 +61,9 @@ private slots:
         ScreenGame g;
         g.newgame("Full House");
         auto* members = g.onmain<QListWidget>("members");
+        const QString first = g.text("txtapplicant");
+        g.click(g.onmain("dismiss"));
+        QVERIFY(g.text("txtapplicant") != first && members->count() == 0);
         for (const char* wanted : {"Vocalist", "Guitar player", "Bass player", "Drums player"}) {
             QVERIFY(g.text("txtapplicant").contains(wanted));
             g.click(g.onmain("hire"));
@@ -85,6 +88,28 @@ private slots:
         QVERIFY(cash >= 1000 - 12 && cash <= 1000 - 4);
         QCOMPARE(g.text("txtcash"), QString::fromUtf8("£ %1").arg(cash));
         QVERIFY(g.dialogs.unexpected.empty());
+    }
+
+    void aLongBandNameOrAWiderSumMovesNothing() {
+        ScreenGame g;
+        g.newgame("Short");
+        auto where = [&g](const char* name) {
+            QWidget* w = g.onmain(name);
+            return QRect(w->mapTo(&g.frontend.mainscreen(), QPoint()), w->size());
+        };
+        const QRect nextweek = where("command6"), date = where("txtdate"), cash = where("txtcash");
+        auto& s = g.frontend.game().state;
+        s.bandname = std::string(126, 'W');
+        s.cash = -32768;
+        s.gamedate = adddays(s.gamedate, 7 * 15); // a two-digit day and month
+        g.frontend.navigator().refresh();
+        QCoreApplication::processEvents();
+        QCOMPARE(where("command6"), nextweek);
+        QCOMPARE(where("txtdate"), date);
+        QCOMPARE(where("txtcash"), cash);
+        auto* name = g.onmain<QLabel>("txtname");
+        QVERIFY(name->text().endsWith(QChar(0x2026)) && name->text().size() < 126);
+        QCOMPARE(name->toolTip(), QString(126, 'W'));
     }
 
     void quittingAsksFirstByTheXAndByTheWindow() {

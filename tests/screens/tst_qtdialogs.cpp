@@ -1,5 +1,8 @@
 // The real message boxes and prompt: their titles, icons and answers.
+#include "frontend.h"
+#include "ports/mersennerandom.h"
 #include "qtdialogs.h"
+#include "titlescreen.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -40,6 +43,31 @@ private slots:
         QCOMPARE(seen, QString("Quorvane: Are you sure you want to quit?"));
         answer(seen, QMessageBox::NoIcon, QMessageBox::Yes);
         QVERIFY(dialogs.ask("Are you sure you want to quit?"));
+    }
+
+    void boxesSitCentredOverTheWindowInFrontFromTheFirstOn() {
+        QtDialogs dialogs;
+        MersenneRandom random(1);
+        Frontend frontend(random, dialogs);
+        dialogs.attach(frontend.navigator());
+        frontend.start();
+        QWidget& title = frontend.titlescreen();
+        title.move(30, 20);
+        QList<QPoint> offsets;
+        auto measure = [&offsets, &title] {
+            QWidget* box = QApplication::activeModalWidget();
+            offsets << box->frameGeometry().center() - title.frameGeometry().center();
+            qobject_cast<QDialog*>(box)->reject();
+        };
+        for (int i = 0; i < 2; ++i) {
+            QTimer::singleShot(0, measure);                                 // the prompt, cancelled
+            QTimer::singleShot(0, [&] { QTimer::singleShot(0, measure); }); // "Invalid Band Name."
+            QTest::mouseClick(title.findChild<QWidget*>("New"), Qt::LeftButton);
+        }
+        QCOMPARE(offsets.size(), 4);
+        for (const QPoint& offset : offsets)
+            QVERIFY2(offset.manhattanLength() <= 2,
+                     qPrintable(QString("%1,%2").arg(offset.x()).arg(offset.y())));
     }
 
     void thePromptReturnsTheTypedTextOrNothingWhenCancelled() {

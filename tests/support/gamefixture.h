@@ -23,7 +23,10 @@ protected:
     }
 
     // The nine draws of one applicant, each the lowest value: a 17-year-old Aaron Johnson.
-    void applicant() { random.give(1, 30, 9); }
+    void applicant() {
+        for (int n : {6, 2, 30, 30, 3, 10, 10, 10, 3})
+            random.give(1, n);
+    }
     // A plain member: fit, happy, middling at everything.
     void fill(int slot, const std::string& name) {
         auto& s = game.state;

@@ -2,11 +2,13 @@
 #pragma once
 
 #include "frontend.h"
+#include "mainscreen.h"
 #include "ports/mersennerandom.h"
 #include "support/scripted.h"
+#include "titlescreen.h"
 
+#include <QApplication>
 #include <QLabel>
-#include <QPushButton>
 #include <QTest>
 
 namespace quorvane::testing {
@@ -38,5 +40,12 @@ struct ScreenGame {
     ScriptedDialogs dialogs;
     Frontend frontend{random, dialogs};
 };
+
+// The visible window with this object name, or none.
+inline QWidget* visiblewindow(const char* name) {
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == name && window->isVisible()) return window;
+    return nullptr;
+}
 
 } // namespace quorvane::testing

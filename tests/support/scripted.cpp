@@ -5,17 +5,21 @@
 
 namespace quorvane::testing {
 
-double ScriptedRandom::uniform() {
-    if (values_.empty()) throw std::logic_error("an unscripted random number was drawn");
-    const double value = values_.front();
+double ScriptedRandom::uniform(int range) {
+    const std::string draw = "a draw of 1.." + std::to_string(range);
+    if (values_.empty()) throw std::logic_error("unscripted: " + draw);
+    const Scripted next = values_.front();
+    if (next.range != range)
+        throw std::logic_error("a value scripted for 1.." + std::to_string(next.range) +
+                               " was taken by " + draw);
     values_.pop_front();
-    return value;
+    return next.value;
 }
 
 void ScriptedRandom::give(int k, int n, int times) {
     // The middle of the k-th of n equal bands, clear of rounding at its edges.
     for (int i = 0; i < times; ++i)
-        values_.push_back((k - 0.5) / n);
+        values_.push_back({(k - 0.5) / n, n});
 }
 
 void ScriptedDialogs::message(std::string_view text, Icon icon) {
@@ -50,6 +54,12 @@ std::vector<std::string> ScriptedDialogs::messages() const {
     for (const auto& s : shown)
         if (s.kind == Shown::message) texts.push_back(s.text);
     return texts;
+}
+
+void RecordingNavigator::note(const char* change, Screen screen) {
+    static const char* const names[] = {"main", "title",    "fileoptions",
+                                        "gig",  "magazine", "recorddeal"};
+    calls.push_back(change + std::string(names[static_cast<int>(screen)]));
 }
 
 } // namespace quorvane::testing

@@ -11,16 +11,21 @@
 
 namespace quorvane::testing {
 
-// Hands out the queued values in order and throws when a draw was not expected.
+// Hands out the queued values in order. Throws when a draw was not expected, or when a value
+// meant for a draw of 1..n is drawn for another range.
 class ScriptedRandom final : public Random {
 public:
-    double uniform() override;
-    // Queues a value that makes draw(n) give k (1..n), `times` times over.
+    double uniform(int range) override;
+    // Queues a value that makes a draw of 1..n give k, `times` times over.
     void give(int k, int n, int times = 1);
     std::size_t left() const { return values_.size(); }
 
 private:
-    std::deque<double> values_;
+    struct Scripted {
+        double value;
+        int range;
+    };
+    std::deque<Scripted> values_;
 };
 
 struct Shown {
@@ -46,18 +51,18 @@ public:
     std::vector<std::string> unexpected;
 };
 
+// Notes each screen change as "show main", "close fileoptions", "quit" and so on.
 class RecordingNavigator final : public Navigator {
 public:
-    void showmain() override { calls.emplace_back("showmain"); }
-    void hidemain() override { calls.emplace_back("hidemain"); }
-    void showtitle() override { calls.emplace_back("showtitle"); }
-    void hidetitle() override { calls.emplace_back("hidetitle"); }
-    void showfileoptions() override { calls.emplace_back("showfileoptions"); }
-    void hidefileoptions() override { calls.emplace_back("hidefileoptions"); }
-    void closefileoptions() override { calls.emplace_back("closefileoptions"); }
+    void show(Screen screen) override { note("show ", screen); }
+    void hide(Screen screen) override { note("hide ", screen); }
+    void close(Screen screen) override { note("close ", screen); }
     void quit() override { calls.emplace_back("quit"); }
 
     std::vector<std::string> calls;
+
+private:
+    void note(const char* change, Screen screen);
 };
 
 } // namespace quorvane::testing

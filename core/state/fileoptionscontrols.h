@@ -8,7 +8,7 @@ namespace quorvane {
 // Save mode comes from GAME OPTIONS, load mode from the title screen's LOAD GAME.
 enum class FileMode { save, load };
 
-struct SaveFormControls {
+struct FileOptionsControls {
     FileMode mode = FileMode::save;
     std::string folder;  // the folder the file list shows
     std::string thefile; // the name box
