@@ -224,6 +224,8 @@ QWidget* MainScreen::buildapplicants() {
     layout->addWidget(dismiss_, 1, 2);
     layout->setColumnStretch(0, 1);
     wire(hire_, hireapplicant);
+    // A new band starts by hiring, not on the quit control that comes first in the tab order.
+    hire_->setFocus();
     wire(dismiss_, dismissapplicant);
     return box;
 }

@@ -8,8 +8,6 @@
 namespace quorvane::testing {
 namespace {
 
-using Calls = std::vector<std::string>;
-
 class FileOptionsTest : public GameTest {
 protected:
     TempFolder folder;
@@ -27,7 +25,7 @@ TEST_F(FileOptionsTest, SaveWritesTheNameExactlyAsTypedAndRefreshes) {
     EXPECT_TRUE(std::filesystem::exists(folder.file("no extension")));
     EXPECT_EQ(dialogs.messages().back(), "Game Saved");
     EXPECT_FALSE(game.fileoptions);
-    EXPECT_EQ(navigator.calls, (Calls{"show fileoptions", "show main", "close fileoptions"}));
+    EXPECT_EQ(navigator.calls, (Lines{"show fileoptions", "show main", "close fileoptions"}));
 }
 
 TEST_F(FileOptionsTest, AGameThatCouldNotBeLoadedBackIsNeverReportedSaved) {
@@ -44,24 +42,19 @@ TEST_F(FileOptionsTest, AGameThatCouldNotBeLoadedBackIsNeverReportedSaved) {
 TEST_F(FileOptionsTest, TheTitleScreenNeverComesBackOverARunningGame) {
     game.screens.show(Screen::title);
     openfileoptions(game, FileMode::load, folder.path());
+    closefileoptionswindow(game);
+    EXPECT_EQ(navigator.calls, (Lines{"show title", "show fileoptions", "close fileoptions"}));
+
+    openfileoptions(game, FileMode::load, folder.path());
     dialogs.typed = {"Newcomers"};
     applicant();
     startnewgame(game);
     EXPECT_FALSE(game.fileoptions) << "LOAD GAME's screen went with the title screen";
-
     openfileoptions(game, FileMode::save, folder.path());
     navigator.calls.clear();
     closefileoptionswindow(game);
-    EXPECT_EQ(navigator.calls, Calls{"close fileoptions"});
+    EXPECT_EQ(navigator.calls, Lines{"close fileoptions"}) << "the main screen stays current";
     EXPECT_TRUE(game.screens.shown(Screen::main) && !game.screens.shown(Screen::title));
-}
-
-TEST_F(FileOptionsTest, ClosedOverTheTitleScreenItLeavesTheTitleScreen) {
-    game.screens.show(Screen::title);
-    openfileoptions(game, FileMode::load, folder.path());
-    closefileoptionswindow(game);
-    EXPECT_EQ(navigator.calls, (Calls{"show title", "show fileoptions", "close fileoptions"}));
-    EXPECT_TRUE(game.screens.shown(Screen::title) && !game.screens.shown(Screen::main));
 }
 
 TEST_F(FileOptionsTest, LoadTakesTheEditedNameAndReplacesOnlyTheStoredGame) {
@@ -87,12 +80,12 @@ TEST_F(FileOptionsTest, LoadTakesTheEditedNameAndReplacesOnlyTheStoredGame) {
     applicant();
     loadbutton(game);
     EXPECT_EQ(game.state.bandname, "Saved Band");
-    EXPECT_EQ(game.controls.members, (Calls{"Vic Vocals", "Gil Guitar", "Dee Drums"}));
-    EXPECT_EQ(game.controls.songlist, Calls{"Wild Vibes"});
+    EXPECT_EQ(game.controls.members, (Lines{"Vic Vocals", "Gil Guitar", "Dee Drums"}));
+    EXPECT_EQ(game.controls.songlist, Lines{"Wild Vibes"});
     EXPECT_NE(game.controls.txtapplicant.find("Bass player"), std::string::npos);
     EXPECT_EQ(dialogs.messages().back(), "Game Loaded");
     EXPECT_EQ(navigator.calls,
-              (Calls{"show fileoptions", "hide title", "show main", "close fileoptions"}));
+              (Lines{"show fileoptions", "hide title", "show main", "close fileoptions"}));
     EXPECT_TRUE(game.main.demo) << "a demo sent in this run still counts";
     EXPECT_EQ(game.state.managerscore, 12);
 }

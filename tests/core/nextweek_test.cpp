@@ -5,9 +5,11 @@
 namespace quorvane::testing {
 namespace {
 
+using namespace std::chrono;
+
 const std::string bankrupt = "You don't have enough money to pay the band and expenses! "
                              "Therefore the band has quit to find a new manager.";
-const Date september1{std::chrono::year{2001}, std::chrono::September, std::chrono::day{1}};
+const Date september1 = year{2001} / September / 1;
 
 class NextWeekTest : public GameTest {
 protected:
@@ -51,23 +53,27 @@ TEST_F(NextWeekTest, AFullBandWeekRunsEveryStepInOrder) {
     EXPECT_EQ(game.controls.txtapplicant, "No Applicants");
 }
 
-TEST_F(NextWeekTest, OnlyOccupiedSlotsArePaidAndNoBandIsNeverBankrupt) {
+TEST_F(NextWeekTest, OnlyOccupiedSlotsArePaidAndTheCalendarStopsAtItsEnd) {
     fill(2, "Gus Tar");
     fill(4, "Drew Mer");
+    auto& s = game.state;
+    s.songtimer = 1; // finished this week, then idle again
+    s.gamedate = year{9999} / December / 28;
     wages({3, 2});
     venues({2, 2, 2, 2, 2});
     applicant();
     nextweek(game);
     EXPECT_TRUE(dialogs.shown.empty()) << "no practice question without a full band";
-    EXPECT_EQ(game.state.cash, 995);
+    EXPECT_EQ(std::tie(s.cash, s.songtimer), std::tuple(995, 10));
+    EXPECT_EQ(s.gamedate, (year{9999} / December / 31));
 
-    game.state.membername[2] = game.state.membername[4] = "None";
-    game.state.cash = 0;
+    s.membername[2] = s.membername[4] = "None";
+    s.cash = 0;
     venues({1, 1, 1, 1, 1});
     applicant();
     nextweek(game);
-    EXPECT_EQ(game.state.cash, 0);
-    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(s.cash, 0) << "no band, no wages, never bankrupt";
+    EXPECT_EQ(s.gamedate, (year{9999} / December / 31));
 }
 
 TEST_F(NextWeekTest, WagesEqualToTheCashArePaidButOnePoundMoreStopsTheTurn) {
@@ -94,6 +100,11 @@ TEST_F(NextWeekTest, WagesEqualToTheCashArePaidButOnePoundMoreStopsTheTurn) {
     EXPECT_EQ(s.venueopen, (Ints<5>{0, -1, -1, -1, -1, -1})) << "no venue draw";
     EXPECT_FALSE(game.controls.command4) << "BOOK GIG is not re-enabled";
     EXPECT_EQ(game.controls.txtapplicant, "as before") << "no refresh";
+
+    s.cash = -32768; // the bottom of the range does not wrap either
+    wages({1});
+    nextweek(game);
+    EXPECT_EQ(s.cash, -32768);
 }
 
 TEST_F(NextWeekTest, UnhappyMembersComplainAndTheMiserableMayLeave) {
@@ -116,25 +127,6 @@ TEST_F(NextWeekTest, UnhappyMembersComplainAndTheMiserableMayLeave) {
         << "a later slot sees the mood the departure left";
     EXPECT_EQ(game.main.Selected, 2);
     EXPECT_EQ(s.membername[2], "None");
-}
-
-TEST_F(NextWeekTest, CashAtTheEdgesOfItsRangeNeverWraps) {
-    fill(1, "Rich Singer");
-    auto& s = game.state;
-    s.cash = 32767;
-    s.popularity = 32767;
-    s.songtimer = 1; // finished this week, then idle again
-    wages({3});
-    venues({1, 1, 1, 1, 1});
-    applicant();
-    nextweek(game);
-    EXPECT_EQ(std::tie(s.cash, s.popularity, s.songtimer), std::tuple(32764, 32767, 10));
-
-    s.cash = -32768;
-    wages({1});
-    nextweek(game);
-    EXPECT_EQ(s.cash, -32768);
-    EXPECT_EQ(dialogs.messages().back(), bankrupt);
 }
 
 } // namespace

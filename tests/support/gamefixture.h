@@ -9,6 +9,8 @@
 
 namespace quorvane::testing {
 
+using Lines = std::vector<std::string>;
+
 class GameTest : public ::testing::Test {
 protected:
     GameTest() {
@@ -19,7 +21,7 @@ protected:
     }
     void TearDown() override {
         EXPECT_EQ(random.left(), 0u) << "scripted random numbers were left undrawn";
-        EXPECT_TRUE(dialogs.unexpected.empty()) << "unanswered: " << dialogs.unexpected[0];
+        EXPECT_EQ(dialogs.unexpected, Lines{}) << "questions nobody answered";
     }
 
     // The nine draws of one applicant, each the lowest value: a 17-year-old Aaron Johnson.
