@@ -9,7 +9,7 @@ QString application() {
     return R"(
 QPushButton {
     background: #ffffff; color: #1f2a36; border: 1px solid #b8c2cc; border-radius: 6px;
-    padding: 6px 10px; font-weight: 600;
+    padding: 6px 10px; font-weight: 600; outline: none;
 }
 QPushButton:hover { background: #f3f6f9; border-color: #8a99a8; }
 QPushButton:pressed { background: #e2e8ee; }

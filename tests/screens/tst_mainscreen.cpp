@@ -34,6 +34,17 @@ private slots:
         QVERIFY(!g.onmain("Command2")->isEnabled() && !g.onmain("interview")->isEnabled());
     }
 
+    void theFocusIsAlwaysInSight() {
+        ScreenGame g;
+        g.newgame("Keys");
+        QVERIFY(QTest::qWaitForWindowActive(&g.frontend.mainscreen()));
+        for (const char* name : {"hire", "command6", "members", "promote0"}) {
+            g.onmain(name)->setFocus();
+            QVERIFY2(ringed(g.onmain(name)), name);
+        }
+        QVERIFY(!ringed(g.onmain("dismiss")));
+    }
+
     void dismissAndHireFillTheBandWeekByWeek() {
         ScreenGame g;
         g.newgame("Full House");

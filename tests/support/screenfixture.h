@@ -41,6 +41,25 @@ struct ScreenGame {
     Frontend frontend{random, dialogs};
 };
 
+// The darkest pixel of a control as drawn, in lightness 0..255: a disabled caption is pale.
+inline int darkest(QWidget* widget) {
+    const QImage image = widget->grab().toImage();
+    int least = 255;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            least = std::min(least, QColor(image.pixel(x, y)).lightness());
+    return least;
+}
+
+// Whether a control is drawn with the orange focus ring.
+inline bool ringed(QWidget* widget) {
+    const QImage image = widget->grab().toImage();
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) == qRgb(0xe6, 0x7e, 0x22)) return true;
+    return false;
+}
+
 // The visible window with this object name, or none.
 inline QWidget* visiblewindow(const char* name) {
     for (QWidget* window : QApplication::topLevelWidgets())
