@@ -45,6 +45,8 @@ void QtNavigator::close(Screen screen) {
     if (GameWindow* w = slot(screen).window) {
         w->hide();
         w->deleteLater();
+        std::erase_if(discarded_, [](const QPointer<GameWindow>& gone) { return gone.isNull(); });
+        discarded_.emplace_back(w);
     }
     slot(screen).window = nullptr;
 }
@@ -75,6 +77,10 @@ QWidget* QtNavigator::front() const {
 void QtNavigator::destroyall() {
     for (Slot& s : slots_)
         delete s.window;
+    // Discarded windows still waiting for deletion go too: they must not outlive the game.
+    for (const QPointer<GameWindow>& w : discarded_)
+        delete w;
+    discarded_.clear();
 }
 
 void QtNavigator::place(QWidget& window) const {

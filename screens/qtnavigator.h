@@ -8,6 +8,7 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 
 namespace quorvane {
 
@@ -50,6 +51,7 @@ private:
     void place(QWidget& window) const;
 
     std::array<Slot, screencount> slots_;
+    std::vector<QPointer<GameWindow>> discarded_;
     QPointer<QWidget> front_;
 };
 
