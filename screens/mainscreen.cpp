@@ -5,10 +5,15 @@
 
 #include "persist/fileoptions.h"
 #include "roster/applicants.h"
+#include "roster/departures.h"
+#include "roster/memberdetails.h"
+#include "roster/practice.h"
+#include "songs/songwriting.h"
 #include "state/refresh.h"
 #include "state/startup.h"
 #include "theme.h"
 #include "turn/nextweek.h"
+#include "turn/promotion.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -21,6 +26,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
@@ -63,17 +69,29 @@ QString shortdate(Date date) {
     return QLocale().toString(qdate, QLocale::ShortFormat);
 }
 
-// Refills a list only when its rows changed, so the player's selection survives a refresh.
-void showrows(QListWidget* list, const std::vector<std::string>& rows) {
+// Refills a list only when its rows changed, then marks the row the game has picked.
+void showrows(QListWidget* list, const std::vector<std::string>& rows, int picked) {
     QStringList wanted;
     for (const auto& row : rows)
         wanted << qt(row);
     QStringList current;
     for (int i = 0; i < list->count(); ++i)
         current << list->item(i)->text();
-    if (current == wanted) return;
-    list->clear();
-    list->addItems(wanted);
+    if (current != wanted) {
+        list->clear();
+        list->addItems(wanted);
+    }
+    if (list->currentRow() != picked) list->setCurrentRow(picked);
+}
+
+// Checks the option of the chosen level; a level never chosen shows no option checked.
+void showpromotion(QButtonGroup* group, int promotion) {
+    QAbstractButton* wanted = group->button(promotion - 1);
+    if (group->checkedButton() == wanted) return;
+    group->setExclusive(false);
+    for (QAbstractButton* option : group->buttons())
+        option->setChecked(option == wanted);
+    group->setExclusive(true);
 }
 
 } // namespace
@@ -168,11 +186,16 @@ QWidget* MainScreen::buildmembers() {
     int row = 2;
     for (const auto& [caption, value, text] : panel) {
         layout->addWidget(label(box, caption, text), row, 0);
-        layout->addWidget(label(box, value), row++, 1);
+        panel_[static_cast<std::size_t>(row - 2)] = label(box, value);
+        layout->addWidget(panel_[static_cast<std::size_t>(row - 2)], row, 1);
+        ++row;
     }
     sack_ = button(box, "Command2", "SACK THIS MEMBER");
     layout->addWidget(sack_, row, 0, 1, 2);
     layout->setColumnStretch(1, 1);
+    wirerows(members_, showmember);
+    members_->viewport()->installEventFilter(this);
+    wire(sack_, sackmember);
     return box;
 }
 
@@ -183,6 +206,7 @@ QWidget* MainScreen::buildtracks() {
     songlist_ = new QListWidget(box);
     songlist_->setObjectName("songlist");
     layout->addWidget(songlist_);
+    wirerows(songlist_, selectsong);
     return box;
 }
 
@@ -194,14 +218,16 @@ QWidget* MainScreen::buildpromotion() {
     promote->setObjectName("promote");
     auto* options = new QVBoxLayout(promote);
     options->setContentsMargins(0, 0, 0, 0);
-    auto* group = new QButtonGroup(promote);
+    promote_ = new QButtonGroup(promote);
     const char* captions[] = {"None", "Small      £100", "Medium   £250", "High       £400"};
     for (int i = 0; i < 4; ++i) {
         auto* option = new QRadioButton(QString::fromUtf8(captions[i]), promote);
         option->setObjectName(QString("promote%1").arg(i));
-        group->addButton(option, i);
+        promote_->addButton(option, i);
         options->addWidget(option);
     }
+    connect(promote_, &QButtonGroup::idClicked, this,
+            [this](int index) { run([index](Game& game) { choosepromotion(game, index); }); });
     layout->addWidget(promote);
     layout->addStretch(1);
     return box;
@@ -248,6 +274,8 @@ QWidget* MainScreen::buildactions() {
         layout->addWidget(order[i], i / 2, i % 2, 1, i == 6 ? 2 : 1);
     layout->addWidget(nextweekbutton, 4, 0, 1, 2);
     layout->setRowStretch(5, 1);
+    wire(writesong, quorvane::writesong);
+    wire(lessons, givelesson);
     wire(nextweekbutton, nextweek);
     wire(options, [](Game& game) {
         openfileoptions(game, FileMode::save, QDir::currentPath().toStdString());
@@ -255,7 +283,19 @@ QWidget* MainScreen::buildactions() {
     return box;
 }
 
+template <typename Operation> void MainScreen::wirerows(QListWidget* list, Operation operation) {
+    auto pick = [this, operation](int row) {
+        if (!syncing_) run([operation, row](Game& game) { operation(game, row); });
+    };
+    connect(list, &QListWidget::currentRowChanged, this, pick);
+    // A click on the row already current still counts: it enables SACK again, say.
+    connect(list, &QListWidget::clicked, this,
+            [pick](const QModelIndex& index) { pick(index.row()); });
+}
+
 void MainScreen::sync() {
+    const QSignalBlocker quiet(promote_);
+    syncing_ = true;
     const auto& s = game_.state;
     const auto& c = game_.controls;
     txtname_->setfulltext(qt(s.bandname));
@@ -267,8 +307,21 @@ void MainScreen::sync() {
     interview_->setEnabled(c.interview);
     bookgig_->setEnabled(c.command4);
     sack_->setEnabled(c.Command2);
-    showrows(members_, c.members);
-    showrows(songlist_, c.songlist);
+    showrows(members_, c.members, memberrow(game_));
+    showrows(songlist_, c.songlist, songrow(game_));
+    const MemberPanel p = memberpanel(game_);
+    const std::string* values[] = {&p.txtage,      &p.txtsex,      &p.txtinstrument, &p.txttalent,
+                                   &p.txtcharisma, &p.txtattitude, &p.txtlooks};
+    for (std::size_t i = 0; i < panel_.size(); ++i)
+        panel_[i]->setText(qt(*values[i]));
+    showpromotion(promote_, s.promotion);
+    syncing_ = false;
+}
+
+bool MainScreen::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == members_->viewport() && event->type() == QEvent::MouseButtonDblClick)
+        run(memberreport);
+    return GameWindow::eventFilter(watched, event);
 }
 
 void MainScreen::closeEvent(QCloseEvent* event) {

@@ -3,6 +3,9 @@
 
 #include "gamewindow.h"
 
+#include <array>
+
+class QButtonGroup;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -21,6 +24,8 @@ public:
 protected:
     // The window's own close control asks the same question as "X".
     void closeEvent(QCloseEvent* event) override;
+    // A double-click anywhere on the member list asks for the report.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QWidget* buildheader();
@@ -29,6 +34,8 @@ private:
     QWidget* buildpromotion();
     QWidget* buildapplicants();
     QWidget* buildactions();
+    // Reports clicks and key moves on a list as its row, but not the refills of a sync.
+    template <typename Operation> void wirerows(QListWidget* list, Operation operation);
 
     ElidedLabel* txtname_ = nullptr;
     ElidedLabel* txtdate_ = nullptr;
@@ -36,11 +43,14 @@ private:
     QLabel* txtapplicant_ = nullptr;
     QListWidget* members_ = nullptr;
     QListWidget* songlist_ = nullptr;
+    std::array<QLabel*, 7> panel_{};
+    QButtonGroup* promote_ = nullptr;
     QPushButton* hire_ = nullptr;
     QPushButton* dismiss_ = nullptr;
     QPushButton* sack_ = nullptr;
     QPushButton* interview_ = nullptr;
     QPushButton* bookgig_ = nullptr;
+    bool syncing_ = false;
 };
 
 } // namespace quorvane

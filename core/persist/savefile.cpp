@@ -135,9 +135,12 @@ bool playable(const Module1& s) {
     auto within = [](int value, int low, int high) { return value >= low && value <= high; };
     for (int slot = 1; slot <= membercount; ++slot)
         if (!within(s.listslot[slot], 0, membercount)) return false;
-    // The next song goes to the slot after `lastsong`, and the list shows 1..songcount.
-    return !s.bandname.empty() && within(s.songcount, 0, songlimit) && s.lastsong == s.songcount &&
-           within(s.applicantslot, 1, membercount) && within(s.songtimer, 0, songidle) &&
+    // The next song goes to the slot after `lastsong`, and the list shows 1..songcount; a
+    // song in progress needs a free slot to land in.
+    const bool songsfit = within(s.songcount, 0, songlimit) && s.lastsong == s.songcount &&
+                          within(s.songtimer, 0, songidle) &&
+                          (s.songtimer == songidle || s.songcount < songlimit);
+    return !s.bandname.empty() && songsfit && within(s.applicantslot, 1, membercount) &&
            within(s.promotion, 0, 4);
 }
 

@@ -1,6 +1,7 @@
 // A member leaving the band, sacked or walking out.
 #include "roster/departures.h"
 
+#include "roster/memberdetails.h"
 #include "state/refresh.h"
 
 namespace quorvane {
@@ -11,6 +12,15 @@ constexpr int shock = 4; // a well-liked leaver costs everyone this much happine
 constexpr int happiest = 10;
 
 } // namespace
+
+void sackmember(Game& game) {
+    if (!game.controls.Command2) return;
+    game.controls.Command2 = false;
+    const int slot = selectedmember(game);
+    if (slot == 0) return;
+    if (game.dialogs.ask("Are you sure you want to sack " + game.state.membername[slot] + "?"))
+        delete_member(game);
+}
 
 void delete_member(Game& game) {
     auto& s = game.state;
@@ -32,6 +42,10 @@ void delete_member(Game& game) {
             s.happiness[other] = sat16(std::min(happiest, s.happiness[other] + discord));
         }
     }
+    // The leaver is nobody to sack or teach, and whoever is hired into the slot next has
+    // not been picked yet.
+    game.main.Selected = 0;
+    game.controls.Command2 = false;
     listupdate(game);
     update(game);
 }

@@ -26,28 +26,46 @@ protected:
 TEST_F(NextWeekTest, AFullBandWeekRunsEveryStepInOrder) {
     fillband();
     auto& s = game.state;
+    s.happiness[3] = 1;
     s.illweeks = {0, 2, 0, 1, 0};
-    s.tiredness = 3;
+    s.lessons[2] = 6;
+    s.promotion = 4; // High, which £300 cannot pay for
+    s.cash = 300;
     s.applicantsthisweek = 4;
     s.invitation = 2;
-    s.songtimer = 5;
+    s.songtimer = 1;
     game.controls.interview = true;
     game.controls.command4 = false;
-    dialogs.answers = {true, false};
+    dialogs.answers = {true};
+    random.give(2, 4); // member 2 practises,
+    random.give(1, 2); // gains 1 and so a point of talent, before the song is rated:
+    random.give(1, 2, 2);
+    random.give(1, 3); // member 2's talent is 3 by now
+    random.give(1, 2, 5);
+    random.give(2, 3); // then rests for 3 weeks
+    random.give(1, 20, 2);
     wages({1, 2, 3, 3});
     venues({1, 2, 2, 1, 1});
+    random.give(2, 1000, 4);
+    random.give(1, 100); // a good piece in the paper,
+    random.give(3, 5);   // worth 7
     nextweek(game);
 
-    EXPECT_EQ(
-        dialogs.shown,
-        (std::vector<Shown>{{Shown::question, "Do you want the band to practise?"},
-                            {Shown::question, "The band is tired, make them practise anyway?"}}));
+    EXPECT_EQ(dialogs.shown.front(), (Shown{Shown::question, "Do you want the band to practise?"}));
+    EXPECT_EQ(dialogs.messages(),
+              (Lines{"Thanks to practising, Member 2 has become more talented!",
+                     "You cannot afford any promotion this week", "Member 3 is unhappy.",
+                     "The band has finished writing a new track!",
+                     "A newspaper columnist wrote a very good piece about the band!"}));
+    EXPECT_EQ(std::tie(s.talent[2], s.lessons[2], s.tiredness), std::tuple(3, 0, 2));
     EXPECT_EQ(s.illweeks, (Ints<4>{0, 1, 0, 0, 0}));
-    EXPECT_EQ(s.songtimer, 4);
-    EXPECT_EQ(std::tie(s.invitation, s.tiredness, s.applicantsthisweek), std::tuple(0, 2, 0));
+    EXPECT_EQ(std::tie(s.songtimer, s.songcount, s.songname[1], s.songquality[1]),
+              std::tuple(10, 1, "Wild Vibes", 8));
+    EXPECT_EQ(game.controls.songlist, Lines{"Wild Vibes"});
+    EXPECT_EQ(std::tie(s.invitation, s.applicantsthisweek, s.popularity), std::tuple(0, 0, 107));
     EXPECT_FALSE(game.controls.interview);
     EXPECT_EQ(s.gamedate, adddays(september1, 7));
-    EXPECT_EQ(s.cash, 1000 - 9);
+    EXPECT_EQ(s.cash, 300 - 9);
     EXPECT_EQ(s.venueopen, (Ints<5>{0, -1, 0, 0, -1, -1}));
     EXPECT_TRUE(game.controls.command4);
     EXPECT_EQ(game.controls.txtapplicant, "No Applicants");
@@ -59,17 +77,24 @@ TEST_F(NextWeekTest, OnlyOccupiedSlotsArePaidAndTheCalendarStopsAtItsEnd) {
     auto& s = game.state;
     s.songtimer = 1; // finished this week, then idle again
     s.gamedate = year{9999} / December / 28;
+    for (int n : {0, 0, 2, 2, 0, 0, 2, 2}) // the song's quality, an empty slot adding 1 + 1,
+        random.give(1, n);
+    random.give(1, 3); // and the rest it needs
+    random.give(1, 20, 2);
     wages({3, 2});
     venues({2, 2, 2, 2, 2});
+    calmweek();
     applicant();
     nextweek(game);
-    EXPECT_TRUE(dialogs.shown.empty()) << "no practice question without a full band";
-    EXPECT_EQ(std::tie(s.cash, s.songtimer), std::tuple(995, 10));
+    EXPECT_EQ(dialogs.messages(), Lines{"The band has finished writing a new track!"})
+        << "no practice question without a full band";
+    EXPECT_EQ(std::tie(s.cash, s.songtimer, s.songquality[1]), std::tuple(995, 10, 8));
     EXPECT_EQ(s.gamedate, (year{9999} / December / 31));
 
     s.membername[2] = s.membername[4] = "None";
     s.cash = 0;
     venues({1, 1, 1, 1, 1});
+    calmweek();
     applicant();
     nextweek(game);
     EXPECT_EQ(s.cash, 0) << "no band, no wages, never bankrupt";
@@ -82,6 +107,7 @@ TEST_F(NextWeekTest, WagesEqualToTheCashArePaidButOnePoundMoreStopsTheTurn) {
     s.cash = 3;
     wages({3});
     venues({1, 1, 1, 1, 1});
+    calmweek();
     applicant();
     nextweek(game);
     EXPECT_EQ(s.cash, 0);
@@ -114,19 +140,21 @@ TEST_F(NextWeekTest, UnhappyMembersComplainAndTheMiserableMayLeave) {
     dialogs.answers = {false};
     random.give(1, 5); // slot 2 leaves, and the shock takes 4 from everyone
     applicant();       // the departure refreshes the screen
-    random.give(2, 5); // slot 4 stays
-    wages({1, 1, 1});
+    random.give(1, 5); // and so does slot 4, shaken already
+    applicant();
+    wages({1, 1});
     venues({1, 1, 1, 1, 1});
+    random.give(1, 0, 2); // the leavers' empty slots, with attitude 0, are looked at too
+    random.give(2, 1000, 2);
     applicant();
     nextweek(game);
-    EXPECT_EQ(dialogs.messages(),
-              (std::vector<std::string>{"Member 1 is unhappy.",
-                                        "Member 2 has decided to leave the band! The rest of the "
-                                        "band is in a state of shock.",
-                                        "Member 3 is unhappy."}))
+    const std::string shock = " has decided to leave the band! The rest of the band is in a "
+                              "state of shock.";
+    EXPECT_EQ(dialogs.messages(), (Lines{"Member 1 is unhappy.", "Member 2" + shock,
+                                         "Member 3 is unhappy.", "Member 4" + shock}))
         << "a later slot sees the mood the departure left";
-    EXPECT_EQ(game.main.Selected, 2);
-    EXPECT_EQ(s.membername[2], "None");
+    EXPECT_EQ(std::tie(s.membername[2], s.membername[4], game.main.Selected),
+              std::tuple("None", "None", 0));
 }
 
 } // namespace

@@ -147,8 +147,12 @@ TEST(SaveFile, FilesTheGameCannotPlayAreRefusedAndChangeNothing) {
         writebytes(folder.file("bad.zef"), bad);
         EXPECT_FALSE(loadgame(state, folder.file("bad.zef"))) << "record " << n;
     }
+    std::string nowhere = good; // a song in progress with all 20 slots taken
+    for (const int n : {94, 95})
+        nowhere.replace(static_cast<std::size_t>(n - 1) * 128, 2, bytes({20, 0}));
+    writebytes(folder.file("nowhere.zef"), nowhere);
     writebytes(folder.file("truncated.zef"), good.substr(0, 60 * 128));
-    for (const char* name : {"missing.zef", "truncated.zef", ""})
+    for (const char* name : {"nowhere.zef", "missing.zef", "truncated.zef", ""})
         EXPECT_FALSE(loadgame(state, folder.file(name))) << name;
     EXPECT_TRUE(state == running);
 }

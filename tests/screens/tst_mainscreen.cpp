@@ -1,4 +1,5 @@
 // The main screen, clicked through its real widgets.
+#include "roster/memberdetails.h"
 #include "support/screenfixture.h"
 
 #include <QDate>
@@ -45,9 +46,9 @@ private slots:
         QVERIFY(!ringed(g.onmain("dismiss")));
     }
 
-    void dismissAndHireFillTheBandWeekByWeek() {
+    void aBandLivesThroughSeveralWeeks() {
         ScreenGame g;
-        g.newgame("Full House");
+        g.newgame("Lifers");
         auto* members = g.onmain<QListWidget>("members");
         const QString first = g.text("txtapplicant");
         g.click(g.onmain("dismiss"));
@@ -56,15 +57,49 @@ private slots:
             QVERIFY(g.text("txtapplicant").contains(wanted));
             g.click(g.onmain("hire"));
         }
-        QCOMPARE(members->item(3)->text(),
-                 QString::fromStdString(g.frontend.game().state.membername[4]));
         QCOMPARE(g.text("txtapplicant"), QString("No Applicants"));
         QVERIFY(!g.onmain("hire")->isEnabled() && !g.onmain("dismiss")->isEnabled());
+        auto& s = g.frontend.game().state;
+        auto row = [members](int r) { return members->visualItemRect(members->item(r)).center(); };
+        QTest::mouseClick(members->viewport(), Qt::LeftButton, {}, row(1));
+        QCOMPARE(g.text("txtinstrument"), QString("Guitar"));
+        QCOMPARE(g.text("txtage"), QString::number(s.memberage[2]));
+        QVERIFY(g.onmain("Command2")->isEnabled());
+        QTest::mouseDClick(members->viewport(), Qt::LeftButton, {}, row(1));
+        QCOMPARE(g.dialogs.messages().back(), moodreport(s, 2));
 
-        g.dialogs.answers = {false}; // no practice
-        g.click(g.onmain("command6"));
-        QCOMPARE(g.text("txtdate"), QLocale().toString(QDate(2001, 9, 8), QLocale::ShortFormat));
-        QCOMPARE(g.text("txtcash"), QString::fromUtf8("£ %1").arg(g.frontend.game().state.cash));
+        g.click(g.onmain("command1")); // WRITE SONG
+        g.click(g.onmain("promote1")); // Small
+        QCOMPARE(s.promotion, 2);
+        const int weeks = s.songtimer;
+        for (int week = 1; week <= weeks; ++week) {
+            const int cash = s.cash;
+            g.dialogs.answers = {false}; // no practice
+            g.click(g.onmain("command6"));
+            QVERIFY(s.cash <= cash - 100 - 4 && s.cash >= cash - 100 - 12);
+        }
+        QCOMPARE(g.text("txtdate"),
+                 QLocale().toString(QDate(2001, 9, 1).addDays(7 * weeks), QLocale::ShortFormat));
+        QCOMPARE(g.text("txtcash"), QString::fromUtf8("£ %1").arg(s.cash));
+        auto* songs = g.onmain<QListWidget>("songlist");
+        QCOMPARE(songs->count(), 1);
+        QCOMPARE(songs->item(0)->text(), QString::fromStdString(s.songname[1]));
+        QTest::mouseClick(songs->viewport(), Qt::LeftButton, {},
+                          songs->visualItemRect(songs->item(0)).center());
+        QCOMPARE(g.frontend.game().main.selectedsong, 1);
+
+        QTest::mouseClick(members->viewport(), Qt::LeftButton, {}, row(0));
+        const int cash = s.cash;
+        g.dialogs.answers = {true};
+        g.click(g.onmain("Label13")); // LESSONS
+        QCOMPARE(s.cash, cash - 75);
+        QTest::mouseClick(members->viewport(), Qt::LeftButton, {}, row(1));
+        g.dialogs.answers = {true};
+        g.click(g.onmain("Command2"));
+        QCOMPARE(members->count(), 3);
+        QVERIFY(g.text("txtapplicant").contains("Guitar player"));
+        QVERIFY(!g.onmain("Command2")->isEnabled() && g.text("txtage").isEmpty());
+        QVERIFY(g.dialogs.unexpected.empty());
     }
 
     void aLongBandNameOrAWiderSumMovesNothing() {

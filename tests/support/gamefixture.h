@@ -29,6 +29,17 @@ protected:
         for (int n : {6, 2, 30, 30, 3, 10, 10, 10, 3})
             random.give(1, n);
     }
+    // The draws of a week's events in which nothing happens, for the band as it stands.
+    void calmweek() {
+        const auto& s = game.state;
+        for (int slot = 1; slot <= membercount; ++slot)
+            if (s.attitude[slot] < 4) random.give(1, s.attitude[slot]);
+        for (int slot = 1; slot <= membercount; ++slot)
+            if (s.occupied(slot)) random.give(2, 1000);
+        if (!s.fullband()) return;
+        random.give(100, 100);
+        if (s.popularity > 500) random.give(10, 10);
+    }
     // A plain member: fit, happy, middling at everything.
     void fill(int slot, const std::string& name) {
         auto& s = game.state;

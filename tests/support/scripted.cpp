@@ -17,9 +17,10 @@ double ScriptedRandom::uniform(int range) {
 }
 
 void ScriptedRandom::give(int k, int n, int times) {
-    // The middle of the k-th of n equal bands, clear of rounding at its edges.
+    // The middle of the k-th of n equal bands, clear of rounding at its edges. A draw scaled by
+    // 0 or less (a skill of 0, say) gives the same whatever the value.
     for (int i = 0; i < times; ++i)
-        values_.push_back({(k - 0.5) / n, n});
+        values_.push_back({n > 0 ? (k - 0.5) / n : 0.5, n});
 }
 
 void ScriptedDialogs::message(std::string_view text, Icon icon) {
