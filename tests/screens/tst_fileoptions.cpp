@@ -59,11 +59,11 @@ private slots:
             s.songcount = s.lastsong = 2;
             g.click(g.onmain("Command5"));
             QVERIFY(onfiles("save")->isVisible() && !onfiles("save")->isEnabled());
-            QVERIFY(darkest(onfiles("save")) > 120); // it looks disabled too
+            QVERIFY(!darktext(onfiles("save"))); // it looks disabled too
             QCOMPARE(onfiles("Label15")->property("text").toString(), QString("SAVE"));
             g.click(onfiles("thefile"));
             QVERIFY(onfiles("save")->isEnabled() && !onfiles("load")->isEnabled());
-            QVERIFY(darkest(onfiles("save")) < 80);
+            QVERIFY(darktext(onfiles("save")));
             QTest::keyClicks(onfiles("thefile"), "roadies.zef");
             g.click(onfiles("save"));
             QCOMPARE(g.dialogs.messages(), std::vector<std::string>{"Game Saved"});

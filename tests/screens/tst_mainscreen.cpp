@@ -124,16 +124,27 @@ private slots:
         QCOMPARE(name->toolTip(), QString(126, 'W'));
     }
 
-    void quittingAsksFirstByTheXAndByTheWindow() {
+    void theGameEndsByExitOrQuitAndTheTitleScreenJokes() {
+        for (int way = 0; way < 2; ++way) { // EXIT, the title window's close
+            ScreenGame g;
+            way == 0 ? g.click(g.ontitle("Label4")) : void(g.frontend.titlescreen().close());
+            QVERIFY(!g.frontend.titlescreen().isVisible() && g.dialogs.shown.empty());
+        }
         ScreenGame g;
+        QTest::mouseDClick(g.ontitle("secret"), Qt::LeftButton);
+        g.newgame("");
+        QCOMPARE(g.dialogs.messages(), (std::vector<std::string>{"Just get on and play will you!!",
+                                                                 "Invalid Band Name."}));
+        QVERIFY(g.frontend.titlescreen().isVisible() && !g.frontend.mainscreen().isVisible());
         g.newgame("Stayers");
-        g.dialogs.answers = {false, false, true};
+        g.dialogs.answers = {false, false, true}; // the X, then the window's close twice
         g.click(g.onmain("exitbtn"));
         g.frontend.mainscreen().close();
         QVERIFY(g.frontend.mainscreen().isVisible());
         g.frontend.mainscreen().close();
         QVERIFY(!g.frontend.mainscreen().isVisible() && !g.frontend.titlescreen().isVisible());
-        QCOMPARE(g.dialogs.shown.size(), size_t{4});
+        QCOMPARE(g.dialogs.shown.back(),
+                 (Shown{Shown::question, "Are you sure you want to quit?"}));
     }
 };
 

@@ -29,6 +29,14 @@ protected:
         for (int n : {6, 2, 30, 30, 3, 10, 10, 10, 3})
             random.give(1, n);
     }
+    // The draws after the song of a quiet week: wages of £1 a member, every venue closed,
+    // and events in which nothing happens, for the band as it stands.
+    void quietweek() {
+        for (int slot = 1; slot <= membercount; ++slot)
+            if (game.state.occupied(slot)) random.give(1, 3);
+        random.give(2, 2, venuecount);
+        calmweek();
+    }
     // The draws of a week's events in which nothing happens, for the band as it stands.
     void calmweek() {
         const auto& s = game.state;

@@ -41,23 +41,21 @@ struct ScreenGame {
     Frontend frontend{random, dialogs};
 };
 
-// The darkest pixel of a control as drawn, in lightness 0..255: a disabled caption is pale.
-inline int darkest(QWidget* widget) {
-    const QImage image = widget->grab().toImage();
-    int least = 255;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            least = std::min(least, QColor(image.pixel(x, y)).lightness());
-    return least;
-}
-
-// Whether a control is drawn with the orange focus ring.
-inline bool ringed(QWidget* widget) {
+// Whether any pixel of a control, as drawn, passes `test`.
+template <typename Test> bool drawn(QWidget* widget, Test test) {
     const QImage image = widget->grab().toImage();
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) == qRgb(0xe6, 0x7e, 0x22)) return true;
+            if (test(QColor(image.pixel(x, y)))) return true;
     return false;
+}
+// A caption in the dark text colour: a disabled one is pale.
+inline bool darktext(QWidget* widget) {
+    return drawn(widget, [](QColor c) { return c.lightness() < 80; });
+}
+// The orange focus ring.
+inline bool ringed(QWidget* widget) {
+    return drawn(widget, [](QColor c) { return c == QColor(0xe6, 0x7e, 0x22); });
 }
 
 // The visible window with this object name, or none.

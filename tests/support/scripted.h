@@ -7,6 +7,7 @@
 
 #include <deque>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quorvane::testing {
@@ -18,6 +19,11 @@ public:
     double uniform(int range) override;
     // Queues a value that makes a draw of 1..n give k, `times` times over.
     void give(int k, int n, int times = 1);
+    // Queues draws given as {k, n} pairs, in order.
+    void give(std::initializer_list<std::pair<int, int>> draws) {
+        for (auto [k, n] : draws)
+            give(k, n);
+    }
     std::size_t left() const { return values_.size(); }
 
 private:
