@@ -4,6 +4,7 @@
 #include "persist/fileoptions.h"
 #include "sortedfiles.h"
 #include "theme.h"
+#include "widgets.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -20,11 +21,9 @@
 
 namespace quorvane {
 
-namespace {
+using widgets::qt;
 
-QString qt(const std::string& text) {
-    return QString::fromStdString(text);
-}
+namespace {
 
 // The drive a folder lies on: "/" on Unix, a letter such as "C:/" on Windows.
 QString driveof(const QString& folder) {

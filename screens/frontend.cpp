@@ -2,6 +2,8 @@
 #include "frontend.h"
 
 #include "fileoptionsscreen.h"
+#include "gigscreen.h"
+#include "magazinescreen.h"
 #include "mainscreen.h"
 #include "state/startup.h"
 #include "theme.h"
@@ -18,6 +20,9 @@ Frontend::Frontend(Random& random, Dialogs& dialogs) : game_(random, dialogs, na
     navigator_.define(Screen::title, [this, refresh] { return new TitleScreen(game_, refresh); });
     navigator_.define(Screen::fileoptions,
                       [this, refresh] { return new FileOptionsScreen(game_, refresh); });
+    navigator_.define(Screen::gig, [this, refresh] { return new GigScreen(game_, refresh); });
+    navigator_.define(Screen::magazine,
+                      [this, refresh] { return new MagazineScreen(game_, refresh); });
 }
 
 // The windows go first: they refer to the game.

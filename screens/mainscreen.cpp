@@ -2,7 +2,9 @@
 #include "mainscreen.h"
 
 #include "elidedlabel.h"
+#include "widgets.h"
 
+#include "gigs/booking.h"
 #include "persist/fileoptions.h"
 #include "roster/applicants.h"
 #include "roster/departures.h"
@@ -32,36 +34,9 @@
 
 namespace quorvane {
 
+using namespace widgets;
+
 namespace {
-
-QString qt(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-QLabel* label(QWidget* parent, const char* name, const char* caption = "") {
-    auto* l = new QLabel(QString::fromUtf8(caption), parent);
-    l->setObjectName(name);
-    return l;
-}
-
-QLabel* heading(QWidget* parent, const char* name, const char* caption) {
-    auto* l = label(parent, name, caption);
-    l->setProperty("role", "heading");
-    return l;
-}
-
-QPushButton* button(QWidget* parent, const char* name, const char* caption,
-                    const char* tooltip = nullptr) {
-    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
-    b->setObjectName(name);
-    if (tooltip) b->setToolTip(QString::fromUtf8(tooltip));
-    b->setMinimumHeight(32);
-    return b;
-}
-
-QGroupBox* frame(QWidget* parent) {
-    return new QGroupBox(parent);
-}
 
 QString shortdate(Date date) {
     const QDate qdate(static_cast<int>(date.year()), static_cast<unsigned>(date.month()),
@@ -275,6 +250,7 @@ QWidget* MainScreen::buildactions() {
     layout->addWidget(nextweekbutton, 4, 0, 1, 2);
     layout->setRowStretch(5, 1);
     wire(writesong, quorvane::writesong);
+    wire(bookgig_, checkgigband);
     wire(lessons, givelesson);
     wire(nextweekbutton, nextweek);
     wire(options, [](Game& game) {

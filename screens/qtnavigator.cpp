@@ -37,12 +37,20 @@ void QtNavigator::show(Screen screen) {
 }
 
 void QtNavigator::hide(Screen screen) {
-    if (GameWindow* w = slot(screen).window) w->hide();
+    if (GameWindow* w = slot(screen).window) {
+        remember(*w);
+        w->hide();
+    }
+}
+
+void QtNavigator::remember(QWidget& window) {
+    if (window.isVisible()) last_ = window.frameGeometry();
 }
 
 void QtNavigator::close(Screen screen) {
     // Deleted later: the window may be in the middle of its own click handler.
     if (GameWindow* w = slot(screen).window) {
+        remember(*w);
         w->hide();
         w->deleteLater();
         std::erase_if(discarded_, [](const QPointer<GameWindow>& gone) { return gone.isNull(); });
@@ -85,13 +93,16 @@ void QtNavigator::destroyall() {
 
 void QtNavigator::place(QWidget& window) const {
     QWidget* anchor = front();
-    QScreen* screen = anchor ? anchor->screen() : QGuiApplication::primaryScreen();
+    // With nothing on show, the new window takes the place of the last one to go.
+    const QRect over = anchor ? anchor->frameGeometry() : last_;
+    QScreen* screen = over.isValid() ? QGuiApplication::screenAt(over.center()) : nullptr;
+    if (!screen) screen = QGuiApplication::primaryScreen();
     if (!screen) return;
     const QRect room = screen->availableGeometry();
     // A window not shown yet has no frame; it will have one like the anchor's.
     const QSize frame = anchor ? anchor->frameGeometry().size() - anchor->size() : QSize();
     QRect where(QPoint(), window.size() + frame);
-    where.moveCenter(anchor ? anchor->frameGeometry().center() : room.center());
+    where.moveCenter(over.isValid() ? over.center() : room.center());
     // Wholly on the screen, and its top-left corner first when it cannot all fit.
     where.moveLeft(std::max(room.left(), std::min(where.left(), room.right() + 1 - where.width())));
     where.moveTop(std::max(room.top(), std::min(where.top(), room.bottom() + 1 - where.height())));

@@ -51,8 +51,12 @@ private:
     void place(QWidget& window) const;
 
     std::array<Slot, screencount> slots_;
+    // Where the last window to go stood, so the next one takes its place.
+    void remember(QWidget& window);
+
     std::vector<QPointer<GameWindow>> discarded_;
     QPointer<QWidget> front_;
+    QRect last_;
 };
 
 } // namespace quorvane

@@ -72,4 +72,32 @@ QLabel#Label15:disabled { color: #a7b1bb; }
 )";
 }
 
+// The gig screen: a stage-lit card for the set list.
+QString gig() {
+    return R"(
+QWidget#gig { background: #e9edf1; }
+QGroupBox { background: #ffffff; border: 1px solid #d0d7de; border-radius: 8px; }
+QGroupBox#setlist { background: #1f2a36; border: none; border-radius: 6px; }
+QGroupBox#setlist QLabel { color: #ffffff; font-size: 13px; font-weight: 600; }
+QLabel[role="heading"] { color: #4a6378; font-weight: bold; letter-spacing: 1px; }
+QLabel#Label1 { color: #1f2a36; }
+QRadioButton:disabled { color: #a7b1bb; }
+QPushButton#command4 {
+    background: #2e86c1; color: #ffffff; border: 2px solid #2e86c1; padding: 5px 9px;
+}
+QPushButton#command4:focus { border-color: #e67e22; }
+QPushButton#command4:disabled { background: #a9c9df; border-color: #a9c9df; }
+)";
+}
+
+// The magazine: newsprint.
+QString magazine() {
+    return R"(
+QWidget#thenewspaper { background: #f4efe3; }
+QLabel#Label3 { color: #1b1b1b; border-bottom: 3px double #1b1b1b; padding-bottom: 6px; }
+QGroupBox { background: #fbf8f1; border: 1px solid #d8cfbd; border-radius: 2px; }
+QLabel#txtnews { color: #1b1b1b; padding: 8px; }
+)";
+}
+
 } // namespace quorvane::theme

@@ -10,5 +10,7 @@ QString application();
 QString titlescreen();
 QString mainscreen();
 QString fileoptions();
+QString gig();
+QString magazine();
 
 } // namespace quorvane::theme

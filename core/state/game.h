@@ -4,6 +4,7 @@
 #include "ports/dialogs.h"
 #include "ports/random.h"
 #include "state/fileoptionscontrols.h"
+#include "state/gigscreens.h"
 #include "state/mainvars.h"
 #include "state/module1.h"
 #include "state/screens.h"
@@ -21,6 +22,9 @@ struct Game {
     MainControls controls;
     // The file options screen's controls, while the screen is loaded.
     std::optional<FileOptionsControls> fileoptions;
+    // The gig and magazine screens' controls, while those screens are loaded.
+    std::optional<GigControls> gig;
+    std::optional<MagazineControls> magazine;
 
     Screens screens;
     Random& random;

@@ -1,0 +1,138 @@
+// The gig screen's layout and the calls behind its controls.
+#include "gigscreen.h"
+
+#include "gigs/booking.h"
+#include "gigs/rating.h"
+#include "theme.h"
+#include "widgets.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace quorvane {
+
+using namespace widgets;
+
+GigScreen::GigScreen(Game& game, std::function<void()> refresh)
+    : GameWindow(game, std::move(refresh)) {
+    setObjectName("gig");
+    setStyleSheet(theme::gig());
+    setFixedSize(640, 420);
+
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(16, 16, 16, 16);
+    grid->setSpacing(12);
+    grid->addWidget(buildvenues(), 0, 0);
+    grid->addWidget(buildtracks(), 0, 1);
+    grid->addWidget(buildbuttons(), 1, 0, 1, 2);
+    grid->setColumnStretch(0, 2);
+    grid->setColumnStretch(1, 3);
+    grid->setRowStretch(0, 1);
+}
+
+QWidget* GigScreen::buildvenues() {
+    auto* box = frame(this);
+    auto* layout = new QVBoxLayout(box);
+    layout->addWidget(heading(box, "Label16", "CHOOSE LOCATION"));
+    location_ = new QButtonGroup(box);
+    const char* venues[] = {"The Rose and Crown", "The Queens Head", "Town Hall", "Nitro Nightclub",
+                            "The Plaza Music Hall"};
+    for (int i = 0; i < venuecount; ++i) {
+        auto* option = new QRadioButton(venues[i], box);
+        option->setObjectName(QString("location%1").arg(i));
+        location_->addButton(option, i);
+        layout->addWidget(option);
+    }
+    layout->addStretch(1);
+    apply_ = button(box, "command1", "APPLY");
+    layout->addWidget(apply_);
+    connect(location_, &QButtonGroup::idClicked, this,
+            [this](int index) { run([index](Game& game) { choosevenue(game, index); }); });
+    wire(apply_, applyforgig);
+    return box;
+}
+
+QWidget* GigScreen::buildtracks() {
+    auto* box = frame(this);
+    auto* layout = new QVBoxLayout(box);
+    layout->addWidget(heading(box, "Label2", "CHOOSE TRACKS"));
+    auto* hint = label(box, "Label1", "Choose the six tracks you are going to play.");
+    hint->setWordWrap(true);
+    layout->addWidget(hint);
+    picker_ = new QComboBox(box);
+    picker_->setObjectName("Combo1");
+    layout->addWidget(picker_);
+    // The list itself sits on a frame of its own.
+    auto* list = frame(box);
+    list->setObjectName("setlist");
+    auto* rows = new QVBoxLayout(list);
+    for (std::size_t i = 0; i < tracks_.size(); ++i) {
+        tracks_[i] = new QLabel(list);
+        tracks_[i]->setObjectName(QString("tracks%1").arg(i));
+        tracks_[i]->setMinimumHeight(22);
+        rows->addWidget(tracks_[i]);
+    }
+    layout->addWidget(list, 1);
+    auto* clear = button(box, "command3", "CLEAR LIST");
+    layout->addWidget(clear);
+    // Every activation counts, the row already shown too: picking it again is a duplicate.
+    connect(picker_, &QComboBox::activated, this,
+            [this](int row) { run([row](Game& game) { addgigtrack(game, row + 1); }); });
+    wire(clear, cleargiglist);
+    return box;
+}
+
+QWidget* GigScreen::buildbuttons() {
+    auto* box = frame(this);
+    auto* layout = new QHBoxLayout(box);
+    auto* back = button(box, "Command2", "BACK");
+    play_ = button(box, "command4", "PLAY GIG");
+    for (QPushButton* b : {back, play_})
+        b->setMinimumWidth(140);
+    layout->addWidget(back);
+    layout->addStretch(1);
+    layout->addWidget(play_);
+    wire(back, closegig);
+    wire(play_, playgig);
+    return box;
+}
+
+void GigScreen::sync() {
+    if (!game_.gig) return;
+    const auto& form = *game_.gig;
+    const QSignalBlocker quiet(location_);
+    for (int i = 0; i < venuecount; ++i) {
+        QAbstractButton* option = location_->button(i);
+        option->setEnabled(form.location[static_cast<std::size_t>(i)]);
+        if (form.checkindex == i + 1) option->setChecked(true);
+    }
+    apply_->setEnabled(form.command1);
+    QStringList rows;
+    for (const auto& title : form.Combo1)
+        rows << qt(title);
+    QStringList shown;
+    for (int i = 0; i < picker_->count(); ++i)
+        shown << picker_->itemText(i);
+    if (shown != rows) {
+        const QSignalBlocker still(picker_);
+        picker_->clear();
+        picker_->addItems(rows);
+        picker_->setCurrentIndex(-1);
+    }
+    picker_->setEnabled(form.picker);
+    for (std::size_t i = 0; i < tracks_.size(); ++i)
+        tracks_[i]->setText(qt(form.tracks[i]));
+    play_->setEnabled(form.command4);
+}
+
+void GigScreen::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    run(closegig);
+}
+
+} // namespace quorvane
