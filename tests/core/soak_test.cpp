@@ -1,4 +1,7 @@
 // A long seeded game of random clicks, checking that the state stays sound throughout.
+#include "gigs/booking.h"
+#include "gigs/rating.h"
+#include "gigs/review.h"
 #include "ports/mersennerandom.h"
 #include "roster/applicants.h"
 #include "roster/departures.h"
@@ -47,8 +50,23 @@ void checkinvariants(const Game& game) {
         std::vector<std::string>(s.songname.begin() + 1, s.songname.begin() + 1 + s.songcount));
     ASSERT_TRUE(s.songtimer == songidle || (s.songtimer >= 1 && s.songtimer < songidle));
     ASSERT_TRUE(s.tiredness >= 0 && s.popularity >= 0);
+    ASSERT_TRUE(!game.gig && !game.magazine && !game.screens.shown(Screen::gig));
     ASSERT_TRUE(!game.controls.Command2 || selectedmember(game) != 0);
     ASSERT_TRUE(game.screens.shown(Screen::main) && !game.screens.shown(Screen::title));
+}
+
+// BOOK GIG and whatever the gig screen allows, random venue and tracks, back to the main screen.
+void gig(Game& game, Random& r) {
+    checkgigband(game);
+    if (!game.gig) return;
+    choosevenue(game, below(r, venuecount));
+    applyforgig(game);
+    for (int picks = below(r, 12); picks > 0; --picks)
+        addgigtrack(game, draw(r, std::max<int>(game.state.songcount, 1)));
+    if (below(r, 4) == 0) cleargiglist(game);
+    if (below(r, 5) > 0) playgig(game);
+    closegig(game);
+    closemagazine(game);
 }
 
 // Every click the main screen offers so far, NEXT WEEK most often.
@@ -61,6 +79,7 @@ const Action actions[] = {[](Game& g, Random&) { hireapplicant(g); },
                           [](Game& g, Random&) { writesong(g); },
                           [](Game& g, Random& r) { choosepromotion(g, below(r, 4)); },
                           [](Game& g, Random& r) { selectsong(g, below(r, 21) - 1); },
+                          gig,
                           [](Game& g, Random&) { nextweek(g); },
                           [](Game& g, Random&) { nextweek(g); }};
 

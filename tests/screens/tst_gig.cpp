@@ -1,0 +1,85 @@
+// A gig booked, played and reviewed through the real gig and magazine screens.
+#include "support/screenfixture.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+
+using namespace quorvane;
+using namespace quorvane::testing;
+
+class GigScreenTest : public QObject {
+    Q_OBJECT
+
+    // A fit band of four with six songs; this week only the first two venues are open.
+    static void readyband(Module1& s) {
+        for (int slot = 1; slot <= membercount; ++slot) {
+            s.membername[slot] = "Member " + std::to_string(slot);
+            s.happiness[slot] = 10;
+            s.talent[slot] = s.looks[slot] = 5;
+        }
+        for (int slot = 1; slot <= setlength; ++slot) {
+            s.songname[slot] = "Song " + std::to_string(slot);
+            s.songquality[slot] = static_cast<int16>(20 + slot);
+        }
+        s.songcount = s.lastsong = setlength;
+        s.venueopen = {0, vbtrue, vbtrue, vbfalse, vbfalse, vbfalse};
+    }
+
+    // Picks a row of the track picker as a player does: open it and click the row.
+    static void pick(QComboBox* picker, int row) {
+        picker->showPopup();
+        QAbstractItemView* view = picker->view();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                          view->visualRect(view->model()->index(row, 0)).center());
+    }
+
+private slots:
+    void aGigIsBookedPlayedAndReviewed() {
+        ScreenGame g;
+        g.newgame("Headliners");
+        auto& s = g.frontend.game().state;
+        readyband(s);
+        s.popularity = 60;
+        const int cash = s.cash;
+
+        g.click(g.onmain("command4")); // BOOK GIG, then BACK uses nothing up
+        QWidget* gig = visiblewindow("gig");
+        QVERIFY(gig && !g.frontend.mainscreen().isVisible());
+        QVERIFY(!g.find(*gig, "location3")->isEnabled() && !g.find(*gig, "command1")->isEnabled());
+        g.click(g.find(*gig, "Command2"));
+        QVERIFY(g.frontend.mainscreen().isVisible() && g.onmain("command4")->isEnabled());
+
+        g.click(g.onmain("command4"));
+        gig = visiblewindow("gig");
+        auto* picker = g.find<QComboBox>(*gig, "Combo1");
+        QCOMPARE(picker->count(), 6);
+        g.click(g.find(*gig, "location1")); // The Queens Head
+        g.click(g.find(*gig, "command1"));  // APPLY
+        QVERIFY(picker->isEnabled() && g.find(*gig, "command4")->isEnabled());
+        pick(picker, 5);
+        pick(picker, 5);
+        QCOMPARE(g.dialogs.messages().back(), "This track is already on the list!");
+        for (int row = 0; row < 5; ++row)
+            pick(picker, row);
+        QCOMPARE(g.find<QLabel>(*gig, "tracks0")->text(), QString("1. Song 6"));
+        QCOMPARE(g.find<QLabel>(*gig, "tracks5")->text(), QString("6. Song 5"));
+        g.click(g.find(*gig, "command4")); // PLAY GIG
+
+        QWidget* magazine = visiblewindow("thenewspaper");
+        QVERIFY(magazine && !visiblewindow("gig") && !g.frontend.mainscreen().isVisible());
+        QCOMPARE(s.cash, cash + 50);
+        auto* article = g.find<QLabel>(*magazine, "txtnews");
+        QVERIFY(article->text().startsWith(QString::fromStdString(s.gigreview) +
+                                           " The best song of the gig was Song 6 which"));
+        QVERIFY(QFontInfo(article->font()).fixedPitch());
+        QCOMPARE(g.find<QLabel>(*magazine, "Label3")->text(), QString("MUSIC FANS MAGAZINE"));
+        g.click(g.find(*magazine, "Label2")); // OK
+        QVERIFY(g.frontend.mainscreen().isVisible() && !visiblewindow("thenewspaper"));
+        QVERIFY(!g.onmain("command4")->isEnabled());
+        QCOMPARE(g.text("txtcash"), QString::fromUtf8("£ %1").arg(s.cash));
+        QVERIFY(g.dialogs.unexpected.empty());
+    }
+};
+
+QTEST_MAIN(GigScreenTest)
+#include "tst_gig.moc"
