@@ -5,6 +5,7 @@
 #include "gigscreen.h"
 #include "magazinescreen.h"
 #include "mainscreen.h"
+#include "recorddealscreen.h"
 #include "state/startup.h"
 #include "theme.h"
 #include "titlescreen.h"
@@ -23,6 +24,8 @@ Frontend::Frontend(Random& random, Dialogs& dialogs) : game_(random, dialogs, na
     navigator_.define(Screen::gig, [this, refresh] { return new GigScreen(game_, refresh); });
     navigator_.define(Screen::magazine,
                       [this, refresh] { return new MagazineScreen(game_, refresh); });
+    navigator_.define(Screen::recorddeal,
+                      [this, refresh] { return new RecordDealScreen(game_, refresh); });
 }
 
 // The windows go first: they refer to the game.

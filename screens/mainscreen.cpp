@@ -5,11 +5,14 @@
 #include "widgets.h"
 
 #include "gigs/booking.h"
+#include "media/holiday.h"
+#include "media/interview.h"
 #include "persist/fileoptions.h"
 #include "roster/applicants.h"
 #include "roster/departures.h"
 #include "roster/memberdetails.h"
 #include "roster/practice.h"
+#include "songs/demo.h"
 #include "songs/songwriting.h"
 #include "state/refresh.h"
 #include "state/startup.h"
@@ -251,6 +254,9 @@ QWidget* MainScreen::buildactions() {
     layout->setRowStretch(5, 1);
     wire(writesong, quorvane::writesong);
     wire(bookgig_, checkgigband);
+    wire(senddemo, quorvane::senddemo);
+    wire(interview_, giveinterview);
+    wire(holiday, bookholiday);
     wire(lessons, givelesson);
     wire(nextweekbutton, nextweek);
     wire(options, [](Game& game) {

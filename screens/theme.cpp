@@ -100,4 +100,15 @@ QLabel#txtnews { color: #1b1b1b; padding: 8px; }
 )";
 }
 
+// The record deal: the title screen's stage, with gold for the win.
+QString recorddeal() {
+    return R"(
+QWidget#Form2 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #1b2633, stop:1 #3a1f2b); }
+QLabel#Label1 { color: #f5c45e; letter-spacing: 2px; }
+QGroupBox { background: #fbf8f1; border: none; border-radius: 8px; }
+QGroupBox#answers { background: transparent; }
+QLabel#txt { color: #1f2a36; font-size: 14px; }
+)";
+}
+
 } // namespace quorvane::theme

@@ -12,5 +12,6 @@ QString mainscreen();
 QString fileoptions();
 QString gig();
 QString magazine();
+QString recorddeal();
 
 } // namespace quorvane::theme

@@ -64,9 +64,14 @@ int memberrow(const Game& game) {
     return -1;
 }
 
-int songrow(const Game& game) {
+int selectedtrack(const Game& game) {
     const int song = game.main.selectedsong;
-    return song >= 1 && song <= static_cast<int>(game.controls.songlist.size()) ? song - 1 : -1;
+    return song >= 1 && song <= game.state.songcount ? song : 0;
+}
+
+int songrow(const Game& game) {
+    const int song = selectedtrack(game);
+    return song <= static_cast<int>(game.controls.songlist.size()) ? song - 1 : -1;
 }
 
 } // namespace quorvane

@@ -32,5 +32,7 @@ void selectsong(Game& game, int row);
 // The rows that show the picked member and the picked track, or -1.
 int memberrow(const Game& game);
 int songrow(const Game& game);
+// The song slot picked in the track list, while it names a written track; else 0.
+int selectedtrack(const Game& game);
 
 } // namespace quorvane

@@ -7,6 +7,7 @@
 #include "state/gigscreens.h"
 #include "state/mainvars.h"
 #include "state/module1.h"
+#include "state/recorddealcontrols.h"
 #include "state/screens.h"
 
 #include <optional>
@@ -25,6 +26,9 @@ struct Game {
     // The gig and magazine screens' controls, while those screens are loaded.
     std::optional<GigControls> gig;
     std::optional<MagazineControls> magazine;
+    std::optional<RecordDealControls> recorddeal;
+    // The player said NO to a new band: the next NEW GAME starts from scratch.
+    bool declined = false;
 
     Screens screens;
     Random& random;

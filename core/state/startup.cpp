@@ -8,12 +8,29 @@
 
 namespace quorvane {
 
-void startup(Game& game) {
-    game.screens.hide(Screen::main);
-    game.screens.show(Screen::title);
+namespace {
+
+// The new-game values. The manager's score and the lesson progress belong to the player's
+// whole run, not to one band, so they carry over.
+void freshgame(Game& game) {
+    const auto score = game.state.managerscore;
+    const auto lessons = game.state.lessons;
+    game.state = Module1{};
     newgame(game.state);
     game.state.applicantslot = 1;
     game.state.popularity = 100;
+    game.state.managerscore = score;
+    game.state.lessons = lessons;
+    game.main = MainVars{};
+    game.controls = MainControls{};
+}
+
+} // namespace
+
+void startup(Game& game) {
+    game.screens.hide(Screen::main);
+    game.screens.show(Screen::title);
+    freshgame(game);
     update(game);
 }
 
@@ -24,13 +41,20 @@ void startnewgame(Game& game) {
         game.dialogs.message(*problem, Icon::stop);
         return;
     }
-    game.state.bandname = std::move(name);
-    if (game.state.bandname.empty()) {
+    if (name.empty()) {
+        game.state.bandname.clear();
         game.dialogs.message("Invalid Band Name.", Icon::stop);
         return;
     }
+    // After NO to a new band the state still holds that band; the player starts afresh.
+    if (game.declined) {
+        freshgame(game);
+        game.declined = false;
+    }
+    game.state.bandname = std::move(name);
     update(game);
     listupdate(game);
+    updatesonglist(game);
     game.screens.show(Screen::main);
     game.screens.hide(Screen::title);
     // A file options screen opened by LOAD GAME belongs to the title screen, now gone.

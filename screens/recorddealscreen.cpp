@@ -1,0 +1,68 @@
+// The record-deal screen's layout.
+#include "recorddealscreen.h"
+
+#include "career/recorddeal.h"
+#include "theme.h"
+#include "widgets.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+namespace quorvane {
+
+using namespace widgets;
+
+RecordDealScreen::RecordDealScreen(Game& game, std::function<void()> refresh)
+    : GameWindow(game, std::move(refresh)) {
+    setObjectName("Form2");
+    setStyleSheet(theme::recorddeal());
+    setFixedSize(520, 420);
+
+    auto* heading = label(this, "Label1", "CONGRATULATIONS!");
+    heading->setAlignment(Qt::AlignCenter);
+    heading->setFont(QFont(heading->font().family(), 24, QFont::Black));
+
+    auto* card = frame(this);
+    auto* column = new QVBoxLayout(card);
+    column->setContentsMargins(18, 16, 18, 16);
+    txt_ = label(card, "txt");
+    txt_->setWordWrap(true);
+    txt_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    column->addWidget(txt_);
+
+    auto* answers = frame(this);
+    answers->setObjectName("answers");
+    auto* row = new QHBoxLayout(answers);
+    auto* yes = button(answers, "Label3", "YES");
+    auto* no = button(answers, "Label2", "NO");
+    for (QPushButton* b : {yes, no}) {
+        b->setMinimumWidth(140);
+        b->setAutoDefault(true);
+    }
+    row->addStretch(1);
+    row->addWidget(yes);
+    row->addWidget(no);
+    row->addStretch(1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(20, 18, 20, 18);
+    layout->setSpacing(12);
+    layout->addWidget(heading);
+    layout->addWidget(card, 1);
+    layout->addWidget(answers);
+    wire(yes, acceptnewband);
+    wire(no, declinenewband);
+    yes->setFocus();
+}
+
+void RecordDealScreen::sync() {
+    if (game_.recorddeal) txt_->setText(qt(game_.recorddeal->txt));
+}
+
+void RecordDealScreen::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    run(declinenewband);
+}
+
+} // namespace quorvane
