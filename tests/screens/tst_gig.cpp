@@ -10,21 +10,6 @@ using namespace quorvane::testing;
 class GigScreenTest : public QObject {
     Q_OBJECT
 
-    // A fit band of four with six songs; this week only the first two venues are open.
-    static void readyband(Module1& s) {
-        for (int slot = 1; slot <= membercount; ++slot) {
-            s.membername[slot] = "Member " + std::to_string(slot);
-            s.happiness[slot] = 10;
-            s.talent[slot] = s.looks[slot] = 5;
-        }
-        for (int slot = 1; slot <= setlength; ++slot) {
-            s.songname[slot] = "Song " + std::to_string(slot);
-            s.songquality[slot] = static_cast<int16>(20 + slot);
-        }
-        s.songcount = s.lastsong = setlength;
-        s.venueopen = {0, vbtrue, vbtrue, vbfalse, vbfalse, vbfalse};
-    }
-
     // Picks a row of the track picker as a player does: open it and click the row.
     static void pick(QComboBox* picker, int row) {
         picker->showPopup();
@@ -37,8 +22,9 @@ private slots:
     void aGigIsBookedPlayedAndReviewed() {
         ScreenGame g;
         g.newgame("Headliners");
+        g.formband();
         auto& s = g.frontend.game().state;
-        readyband(s);
+        s.venueopen = {0, vbtrue, vbtrue, vbfalse, vbfalse, vbfalse};
         s.popularity = 60;
         const int cash = s.cash;
 

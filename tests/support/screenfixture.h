@@ -4,6 +4,7 @@
 #include "frontend.h"
 #include "mainscreen.h"
 #include "ports/mersennerandom.h"
+#include "state/refresh.h"
 #include "support/scripted.h"
 #include "titlescreen.h"
 
@@ -34,6 +35,26 @@ struct ScreenGame {
     void newgame(const std::string& name) {
         dialogs.typed.push_back(name);
         click(ontitle("New"));
+    }
+
+    // A fit, happy band of four with six tracks of quality 21 to 26, on the main screen.
+    void formband() {
+        auto& game = frontend.game();
+        auto& s = game.state;
+        for (int slot = 1; slot <= membercount; ++slot) {
+            s.membername[slot] = "Member " + std::to_string(slot);
+            s.happiness[slot] = 10;
+            s.talent[slot] = s.looks[slot] = s.charisma[slot] = s.attitude[slot] = 5;
+        }
+        for (int slot = 1; slot <= setlength; ++slot) {
+            s.songname[slot] = "Song " + std::to_string(slot);
+            s.songquality[slot] = static_cast<int16>(20 + slot);
+        }
+        s.songcount = s.lastsong = setlength;
+        update(game);
+        listupdate(game);
+        updatesonglist(game);
+        frontend.navigator().refresh();
     }
 
     MersenneRandom random{20010901};
