@@ -4,11 +4,14 @@
 #include "qtdialogs.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QTime>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Quorvane");
+    QApplication::setDesktopFileName("quorvane");
+    QApplication::setWindowIcon(QIcon::fromTheme("quorvane", QIcon(":/quorvane-64.png")));
 
     // The only reading of the clock: it seeds the game's chance once.
     quorvane::MersenneRandom random(
