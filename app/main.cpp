@@ -4,11 +4,40 @@
 #include "qtdialogs.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QTime>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdlib>
+
+namespace {
+
+// For scripts/startup.sh: ends the program once the first window has painted. The exit is
+// queued, so the rest of that paint reaches the screen first, and skips the tear-down, so the
+// program's lifetime is its time to the first paint.
+class QuitAfterFirstPaint final : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && watched->isWidgetType() &&
+            static_cast<QWidget*>(watched)->isWindow()) {
+            qApp->removeEventFilter(this);
+            QTimer::singleShot(0, [] { std::_Exit(0); });
+        }
+        return false;
+    }
+};
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Quorvane");
+    QApplication::setDesktopFileName("quorvane");
+    QApplication::setWindowIcon(QIcon::fromTheme("quorvane", QIcon(":/quorvane-64.png")));
+    QuitAfterFirstPaint quitter;
+    if (qEnvironmentVariableIntValue("QUORVANE_EXIT_AFTER_FIRST_PAINT") == 1)
+        app.installEventFilter(&quitter);
 
     // The only reading of the clock: it seeds the game's chance once.
     quorvane::MersenneRandom random(

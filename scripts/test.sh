@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
-ensure_packages "${build_packages[@]}" libgtest-dev fonts-dejavu-core
+ensure_packages "${build_packages[@]}" libgtest-dev fonts-dejavu-core desktop-file-utils
 
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
