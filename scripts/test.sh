@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Builds and runs every test twice: a plain build with warnings as errors, then a build
-# under AddressSanitizer and UndefinedBehaviorSanitizer. Needs no display.
+# Fuzzes the saved-game loader for a minute, then builds and runs every test twice: a plain
+# build with warnings as errors, then a build under AddressSanitizer and
+# UndefinedBehaviorSanitizer. Needs no display.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
-ensure_packages "${build_packages[@]}" libgtest-dev fonts-dejavu-core desktop-file-utils
+ensure_packages "${build_packages[@]}" libgtest-dev fonts-dejavu-core desktop-file-utils clang \
+    libclang-rt-14-dev
 
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
@@ -18,5 +20,7 @@ run() {
     ctest --test-dir "$dir" --output-on-failure -j2
 }
 
+# Fuzzed first, so the output still ends with the tests' counts.
+bash scripts/fuzz.sh 60
 run build/test
 run build/sanitize -DQUORVANE_SANITIZE=ON
