@@ -24,3 +24,5 @@ run() {
 bash scripts/fuzz.sh 60
 run build/test
 run build/sanitize -DQUORVANE_SANITIZE=ON
+# The random-play soak's totals, from its run under the sanitizers.
+grep -h "^soak seed" build/sanitize/Testing/Temporary/LastTest.log

@@ -81,6 +81,10 @@ void loadbutton(Game& game) {
         return;
     }
     game.screens.hide(Screen::title);
+    // The member picked belonged to the game before; SACK must not fall on a member of
+    // this one that nobody clicked.
+    game.main.Selected = 0;
+    game.controls.Command2 = false;
     backtomain(game);
     updatesonglist(game);
     game.dialogs.message("Game Loaded");
