@@ -23,6 +23,7 @@ run() {
 # Fuzzed first, so the output still ends with the tests' counts.
 bash scripts/fuzz.sh 60
 run build/test
+build/test/tests/everymessage build/test/tests/shown.log
 run build/sanitize -DQUORVANE_SANITIZE=ON
 # The random-play soak's totals, from its run under the sanitizers.
 grep -h "^soak seed" build/sanitize/Testing/Temporary/LastTest.log

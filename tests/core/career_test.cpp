@@ -32,27 +32,34 @@ protected:
 };
 
 TEST_F(CareerTest, TheLabelAnswersByQualityWithStrictBounds) {
-    using enum LabelAnswer::Kind;
-    const std::tuple<int, int, LabelAnswer::Kind, const char*> rows[] = {
-        {19, 5000, message, "The record label rejected the demo tape"},
-        {20, 5000, silence, ""},
-        {21, 0, message,
-         "The record label thought the song was ok but not what they are looking for."},
-        {25, 5000, silence, ""},
-        {29, 0, message, "The record label liked your song but felt it didn't meet their needs."},
-        {30, 5000, silence, ""},
-        {39, 0, message,
+    const std::tuple<int, int, const char*> rows[] = {
+        // quality, popularity, answer ("" for none)
+        {19, 5000, "The record label rejected the demo tape"},
+        {20, 5000, ""},
+        {21, 0, "The record label thought the song was ok but not what they are looking for."},
+        {25, 5000, ""},
+        {29, 0, "The record label liked your song but felt it didn't meet their needs."},
+        {30, 5000, ""},
+        {39, 0,
          "The record label liked the song a lot, they would like to hear some more of your "
          "tracks."},
-        {40, 5000, silence, ""},
-        {41, 999, message,
+        {40, 5000, ""},
+        {41, 999,
          "The record label loved the track, but think the band as a whole still needs to "
          "develop."},
-        {41, 1000, signing, ""},
     };
-    for (const auto& [quality, popularity, kind, text] : rows)
-        EXPECT_EQ(labelanswer(quality, popularity), (LabelAnswer{kind, text}))
-            << quality << " at " << popularity;
+    songs({0});
+    selectsong(game, 0);
+    for (const auto& [quality, popularity, answer] : rows) {
+        auto& s = game.state;
+        std::tie(s.songquality[1], s.popularity) = std::tuple(quality, popularity);
+        dialogs.shown.clear();
+        game.main.demo = true;
+        demoverdict(game);
+        EXPECT_EQ(dialogs.messages(), *answer ? Lines{answer} : Lines{}) << quality;
+        EXPECT_FALSE(game.main.demo || game.recorddeal);
+    }
+    EXPECT_EQ(labelanswer(41, 1000).kind, LabelAnswer::signing);
 }
 
 TEST_F(CareerTest, TheLabelJudgesTheTrackPickedWhenTheWeekEnds) {

@@ -33,29 +33,37 @@ TEST_F(MediaTest, InterviewsScoreCharismaLooksOnTVAndAttitude) {
 }
 
 TEST_F(MediaTest, EveryInterviewScoreGetsItsMessageAndAddsInFull) {
-    const std::tuple<int, const char*, const char*> rows[] = {
-        {19, "The bands radio interview was pretty poor.",
-         "The bands appearance on a cable music show was quite poor."},
-        {20, "The radio interview was o.k", "The band interview on a cable T.V show went o.k"},
-        {60, "The radio interview was o.k", "The band interview on a cable T.V show went o.k"},
-        {61, "The radio interview was fantastic!",
-         "The bands appearance on a cable T.V show was fantastic!"}};
-    for (const auto& [score, onradio, ontv] : rows) {
-        EXPECT_EQ(interviewmessage(radio, score), onradio);
-        EXPECT_EQ(interviewmessage(2, score), ontv);
-    }
+    // Charisma 1 earns 1 a member; each looks L earns L on TV; the radio bonus is 4 + k.
+    const std::tuple<int, int, int, int, const char*> rows[] = {
+        // invitation, attitude, k on the radio or L on TV, score, message
+        {radio, 10, 11, 19, "The bands radio interview was pretty poor."},
+        {radio, 10, 12, 20, "The radio interview was o.k"},
+        {radio, 1, 16, 60, "The radio interview was o.k"},
+        {radio, 1, 17, 61, "The radio interview was fantastic!"},
+        {2, 10, 3, 16, "The bands appearance on a cable music show was quite poor."},
+        {2, 10, 4, 20, "The band interview on a cable T.V show went o.k"},
+        {2, 5, 9, 60, "The band interview on a cable T.V show went o.k"},
+        {2, 1, 6, 64, "The bands appearance on a cable T.V show was fantastic!"},
+    };
     auto& s = game.state;
     fillband();
     s.charisma.fill(1);
-    s.attitude.fill(10);
-    std::tie(s.invitation, game.controls.interview) = std::tuple(radio, true);
-    random.give(1, 1, 4);
-    random.give(7, 20);
-    giveinterview(game);
-    giveinterview(game); // the button is disabled after the first
-    EXPECT_EQ(dialogs.messages(), Lines{"The bands radio interview was pretty poor."});
-    EXPECT_EQ(std::tie(s.popularity, game.controls.interview, s.invitation),
-              std::tuple(100 + 15, false, radio));
+    for (const auto& [invitation, attitude, value, score, message] : rows) {
+        s.attitude.fill(static_cast<int16>(attitude));
+        s.looks.fill(static_cast<int16>(value));
+        std::tie(s.invitation, s.popularity, game.controls.interview) =
+            std::tuple(invitation, 100, true);
+        for (int slot = 1; slot <= membercount; ++slot) {
+            random.give(1, 1);
+            if (invitation != radio) random.give(value, value);
+        }
+        if (invitation == radio) random.give(value, 20);
+        dialogs.shown.clear();
+        giveinterview(game);
+        giveinterview(game); // the button is disabled after the first
+        EXPECT_EQ(dialogs.messages(), Lines{message}) << score;
+        EXPECT_EQ(s.popularity, 100 + score);
+    }
 }
 
 TEST_F(MediaTest, AHolidayNeedsTheWholeBandAndThreeHundredPounds) {

@@ -47,7 +47,9 @@ TEST_F(MemberTest, TheReportPutsMoodAndStandingIntoWords) {
         auto& s = game.state;
         std::tie(s.happiness[1], s.discord[1], s.membersex[1]) =
             std::tuple(static_cast<int16>(happiness), static_cast<int16>(discord), sex);
-        EXPECT_EQ(moodreport(s, 1), "Ann is " + report) << "happiness " << happiness;
+        game.main.Selected = 1;
+        memberreport(game);
+        EXPECT_EQ(dialogs.messages().back(), "Ann is " + report) << "happiness " << happiness;
     }
 }
 

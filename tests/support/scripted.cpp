@@ -1,9 +1,21 @@
 // The scripted stand-ins.
 #include "support/scripted.h"
 
+#include <cstdlib>
+#include <fstream>
 #include <stdexcept>
 
 namespace quorvane::testing {
+
+namespace {
+
+// Every text a box shows goes to the log the message check reads, when the tests keep one.
+void logshown(std::string_view text) {
+    static const char* const log = std::getenv("QUORVANE_SHOWN_LOG");
+    if (log) std::ofstream(log, std::ios::app) << text << '\n';
+}
+
+} // namespace
 
 double ScriptedRandom::uniform(int range) {
     const std::string draw = "a draw of 1.." + std::to_string(range);
@@ -24,10 +36,12 @@ void ScriptedRandom::give(int k, int n, int times) {
 }
 
 void ScriptedDialogs::message(std::string_view text, Icon icon) {
+    logshown(text);
     shown.push_back({Shown::message, std::string(text), icon});
 }
 
 bool ScriptedDialogs::ask(std::string_view question) {
+    logshown(question);
     shown.push_back({Shown::question, std::string(question)});
     if (answers.empty()) {
         unexpected.emplace_back(question);
@@ -40,6 +54,7 @@ bool ScriptedDialogs::ask(std::string_view question) {
 
 std::string ScriptedDialogs::prompt(std::string_view prompt, std::string_view title,
                                     std::string_view) {
+    logshown(prompt);
     shown.push_back({Shown::prompt, std::string(prompt) + " | " + std::string(title)});
     if (typed.empty()) {
         unexpected.emplace_back(prompt);
