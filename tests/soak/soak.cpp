@@ -139,62 +139,36 @@ void Soak::newcareer() {
     playing_ = true;
 }
 
-// Every click of the main screen, NEXT WEEK most often.
+// The main screen's clicks that need only the game and a number to pick a row or level.
+using Click = void (*)(Game&, int);
+const Click clicks[] = {[](Game& g, int) { hireapplicant(g); },
+                        [](Game& g, int) { dismissapplicant(g); },
+                        [](Game& g, int n) { showmember(g, n % 5 - 1); },
+                        [](Game& g, int) { sackmember(g); },
+                        [](Game& g, int) { givelesson(g); },
+                        [](Game& g, int) { writesong(g); },
+                        [](Game& g, int n) { choosepromotion(g, n % 4); },
+                        [](Game& g, int n) { selectsong(g, n - 1); },
+                        [](Game& g, int) { memberreport(g); },
+                        [](Game& g, int) { bookholiday(g); },
+                        [](Game& g, int) { giveinterview(g); },
+                        [](Game& g, int) { senddemo(g); }};
+constexpr int clickcount = static_cast<int>(std::size(clicks));
+
+// Every click of the main screen: NEXT WEEK most often, saving and loading rarely, as
+// they wait for the disk.
 void Soak::onmain() {
-    auto& g = game_;
-    switch (pick(22)) {
-    case 0:
-        hireapplicant(g);
-        break;
-    case 1:
-        dismissapplicant(g);
-        break;
-    case 2:
-        showmember(g, pick(5) - 1);
-        break;
-    case 3:
-        sackmember(g);
-        break;
-    case 4:
-        givelesson(g);
-        break;
-    case 5:
-        writesong(g);
-        break;
-    case 6:
-        choosepromotion(g, pick(4));
-        break;
-    case 7:
-        selectsong(g, pick(21) - 1);
-        break;
-    case 8:
-        memberreport(g);
-        break;
-    case 9:
-        bookholiday(g);
-        break;
-    case 10:
-        giveinterview(g);
-        break;
-    case 11:
-        senddemo(g);
-        break;
-    case 12:
-    case 13:
+    const int roll = pick(clickcount + 10);
+    if (roll < clickcount) {
+        clicks[roll](game_, pick(songlimit + 1));
+    } else if (roll < clickcount + 2) {
         gig();
-        break;
-    // Saving waits for the disk, so it is rarer than the other clicks.
-    case 14:
-        pick(8) == 0 ? save() : writesong(g);
-        break;
-    case 15:
-        pick(8) == 0 ? load() : selectsong(g, pick(21) - 1);
-        break;
-    default: {
-        const bool signed_ = g.main.demo;
-        nextweek(g);
-        if (signed_ && g.recorddeal) ++totals_.signings;
-    }
+    } else if (roll == clickcount + 2) {
+        pick(2) == 0 ? save() : load();
+    } else {
+        const bool sent = game_.main.demo;
+        nextweek(game_);
+        totals_.signings += sent && game_.recorddeal;
     }
 }
 
