@@ -60,6 +60,7 @@ std::optional<char32_t> nextutf8(std::string_view text, std::size_t& pos) {
 
 std::optional<std::string> tocp1252(std::string_view utf8) {
     std::string out;
+    out.reserve(utf8.size()); // never longer than the UTF-8
     for (std::size_t pos = 0; pos < utf8.size();) {
         const auto c = nextutf8(utf8, pos);
         if (!c) return std::nullopt;
@@ -72,6 +73,7 @@ std::optional<std::string> tocp1252(std::string_view utf8) {
 
 std::string fromcp1252(std::string_view bytes) {
     std::string out;
+    out.reserve(bytes.size()); // enough for the usual text, all ASCII
     for (const char b : bytes)
         appendutf8(out, characterof(static_cast<unsigned char>(b)));
     return out;
