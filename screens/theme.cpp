@@ -36,6 +36,7 @@ QWidget#Form1 > QLabel#Label2 { color: #ffffff; }
 QWidget#Form1 > QLabel#Label1 { color: #f0a35e; font-weight: bold; letter-spacing: 6px; }
 QWidget#Form1 > QPushButton { font-size: 15px; padding: 9px; border: 2px solid #ffffff; }
 QWidget#Form1 > QPushButton:focus { border: 2px solid #f0a35e; }
+QWidget#Form1 > QLabel#secret:focus { border: 2px solid #f0a35e; border-radius: 6px; }
 )";
 }
 
