@@ -2,6 +2,7 @@
 #include "frontend.h"
 #include "ports/mersennerandom.h"
 #include "qtdialogs.h"
+#include "screenshots.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -10,6 +11,7 @@
 #include <QWidget>
 
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -31,10 +33,15 @@ protected:
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // `quorvane --screenshots FOLDER` draws the README's pictures there, with no display.
+    const bool screenshots = argc == 3 && std::strcmp(argv[1], "--screenshots") == 0;
+    if (screenshots && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName("Quorvane");
     QApplication::setDesktopFileName("quorvane");
     QApplication::setWindowIcon(QIcon::fromTheme("quorvane", QIcon(":/quorvane-64.png")));
+    if (screenshots) return quorvane::takescreenshots(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
     QuitAfterFirstPaint quitter;
     if (qEnvironmentVariableIntValue("QUORVANE_EXIT_AFTER_FIRST_PAINT") == 1)
         app.installEventFilter(&quitter);

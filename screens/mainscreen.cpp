@@ -300,7 +300,8 @@ void MainScreen::sync() {
     txtapplicant_->setText(qt(c.txtapplicant));
     // With the last applicant gone, the keys go on to NEXT WEEK, which brings the next ones,
     // rather than round to the quit control.
-    const bool applying = hire_->hasFocus() || dismiss_->hasFocus();
+    const QWidget* had = focusWidget(); // the window's, whether it is active or not
+    const bool applying = had == hire_ || had == dismiss_;
     hire_->setEnabled(c.hire);
     dismiss_->setEnabled(c.dismiss);
     if (applying && !c.hire && !c.dismiss) nextweek_->setFocus();
