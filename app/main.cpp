@@ -6,6 +6,8 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 #include <QTime>
 #include <QTimer>
 #include <QWidget>
@@ -30,6 +32,15 @@ protected:
     }
 };
 
+// The icon for when the icon theme has none, as when run from the build folder. Read as the
+// PNG it is: left to guess, the reader would load every image plugin to ask whether the file
+// is theirs, which costs more than the rest of the icon.
+QIcon builtinicon() {
+    QImageReader reader(":/quorvane-64.png", "png");
+    reader.setAutoDetectImageFormat(false);
+    return QIcon(QPixmap::fromImage(reader.read()));
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -40,7 +51,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Quorvane");
     QApplication::setDesktopFileName("quorvane");
-    QApplication::setWindowIcon(QIcon::fromTheme("quorvane", QIcon(":/quorvane-64.png")));
+    QApplication::setWindowIcon(QIcon::hasThemeIcon("quorvane") ? QIcon::fromTheme("quorvane")
+                                                                : builtinicon());
     if (screenshots) return quorvane::takescreenshots(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
     QuitAfterFirstPaint quitter;
     if (qEnvironmentVariableIntValue("QUORVANE_EXIT_AFTER_FIRST_PAINT") == 1)

@@ -1,13 +1,14 @@
 // The title screen's layout and the calls behind its buttons.
 #include "titlescreen.h"
 
-#include "clickablelabel.h"
+#include "hiddenspot.h"
 #include "persist/fileoptions.h"
 #include "state/startup.h"
 #include "theme.h"
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -45,7 +46,7 @@ TitleScreen::TitleScreen(Game& game, std::function<void()> refresh)
     auto* newgame = bigbutton(this, "New", "NEW GAME");
     auto* load = bigbutton(this, "load", "LOAD GAME");
     auto* exit = bigbutton(this, "Label4", "EXIT");
-    auto* secret = new ClickableLabel(this);
+    auto* secret = new HiddenSpot(this);
     secret->setObjectName("secret");
     secret->setFixedSize(40, 40);
     secret->setAccessibleName("Secret");
@@ -66,7 +67,7 @@ TitleScreen::TitleScreen(Game& game, std::function<void()> refresh)
         openfileoptions(game, FileMode::load, QDir::currentPath().toStdString());
     });
     wire(exit, exitgame);
-    connect(secret, &ClickableLabel::activated, this, [this] { run(secretjoke); });
+    connect(secret, &HiddenSpot::activated, this, [this] { run(secretjoke); });
 }
 
 void TitleScreen::closeEvent(QCloseEvent* event) {

@@ -1,16 +1,18 @@
-// A label that reports double-clicks, for the title screen's invisible spot; Enter or Space
-// do the same while it has the focus.
+// An invisible spot that reports double-clicks, for the title screen's hidden joke; Enter or
+// Space do the same while it has the focus. A plain widget: having no text, it needs no font.
 #pragma once
 
 #include <QKeyEvent>
-#include <QLabel>
+#include <QWidget>
 
 namespace quorvane {
 
-class ClickableLabel : public QLabel {
+class HiddenSpot : public QWidget {
     Q_OBJECT
 public:
-    using QLabel::QLabel;
+    explicit HiddenSpot(QWidget* parent) : QWidget(parent) {
+        setAttribute(Qt::WA_StyledBackground); // for the focus ring of the style sheet
+    }
 
 signals:
     void activated();
@@ -22,7 +24,7 @@ protected:
             event->key() == Qt::Key_Space)
             emit activated();
         else
-            QLabel::keyPressEvent(event);
+            QWidget::keyPressEvent(event);
     }
 };
 
