@@ -2,14 +2,18 @@
 #include "frontend.h"
 #include "ports/mersennerandom.h"
 #include "qtdialogs.h"
+#include "screenshots.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 #include <QTime>
 #include <QTimer>
 #include <QWidget>
 
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -28,13 +32,28 @@ protected:
     }
 };
 
+// The icon for when the icon theme has none, as when run from the build folder. Read as the
+// PNG it is: left to guess, the reader would load every image plugin to ask whether the file
+// is theirs, which costs more than the rest of the icon.
+QIcon builtinicon() {
+    QImageReader reader(":/quorvane-64.png", "png");
+    reader.setAutoDetectImageFormat(false);
+    return QIcon(QPixmap::fromImage(reader.read()));
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // `quorvane --screenshots FOLDER` draws the README's pictures there, with no display.
+    const bool screenshots = argc == 3 && std::strcmp(argv[1], "--screenshots") == 0;
+    if (screenshots && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName("Quorvane");
     QApplication::setDesktopFileName("quorvane");
-    QApplication::setWindowIcon(QIcon::fromTheme("quorvane", QIcon(":/quorvane-64.png")));
+    QApplication::setWindowIcon(QIcon::hasThemeIcon("quorvane") ? QIcon::fromTheme("quorvane")
+                                                                : builtinicon());
+    if (screenshots) return quorvane::takescreenshots(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
     QuitAfterFirstPaint quitter;
     if (qEnvironmentVariableIntValue("QUORVANE_EXIT_AFTER_FIRST_PAINT") == 1)
         app.installEventFilter(&quitter);

@@ -1,4 +1,5 @@
 // Timings of the weekly turn and of saved games, in memory and on the disk.
+#include "gigs/rating.h"
 #include "persist/savefile.h"
 #include "state/newgame.h"
 #include "turn/nextweek.h"
@@ -88,7 +89,21 @@ void WeeklyTurn(benchmark::State& bench) {
 }
 BENCHMARK(WeeklyTurn);
 
-// The gig rating's benchmark goes here, once the game rates gigs.
+// Six different tracks at the biggest venue, by a band whose weak and strong talents and
+// looks draw five numbers.
+void GigRating(benchmark::State& bench) {
+    CycleRandom random;
+    Module1 s = fullband();
+    s.talent = {0, 2, 8, 5, 9};
+    s.looks = {0, 1, 5, 8, 5};
+    s.setlist = {0, 3, 12, 7, 1, 9, 5};
+    long long total = 0;
+    for (auto _ : bench)
+        total += rategig(s, venuecount, random);
+    benchmark::DoNotOptimize(total);
+    if (total <= 0) bench.SkipWithError("the gigs were not rated");
+}
+BENCHMARK(GigRating);
 
 void SaveEncodeDecode(benchmark::State& bench) {
     const Module1 state = fullband();

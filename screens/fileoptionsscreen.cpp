@@ -59,12 +59,14 @@ QWidget* FileOptionsScreen::buildpickers() {
 
     drives_ = new QComboBox(box);
     drives_->setObjectName("Drive1");
+    drives_->setAccessibleName("Drive");
     for (const QFileInfo& drive : QDir::drives())
         drives_->addItem(drive.absoluteFilePath());
 
     foldermodel_ = new SortedFiles(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives, {}, this);
     folders_ = new QTreeView(box);
     folders_->setObjectName("Dir1");
+    folders_->setAccessibleName("Folders");
     folders_->setModel(foldermodel_);
     folders_->setHeaderHidden(true);
     for (int column = 1; column < foldermodel_->columnCount(); ++column)
@@ -78,12 +80,14 @@ QWidget* FileOptionsScreen::buildpickers() {
     filemodel_ = new SortedFiles(QDir::Files, {"*.zef"}, this);
     files_ = new QListView(box);
     files_->setObjectName("File1");
+    files_->setAccessibleName("Saved games");
     files_->setModel(filemodel_);
 
     auto* namelabel = new QLabel("filename:", box);
     namelabel->setObjectName("Label3");
     thefile_ = new QLineEdit(box);
     thefile_->setObjectName("thefile");
+    namelabel->setBuddy(thefile_);
     thefile_->installEventFilter(this);
 
     grid->addWidget(drives_, 0, 0);
@@ -100,8 +104,15 @@ QWidget* FileOptionsScreen::buildpickers() {
     // By mouse or by keys, the folder in the tree is the folder the file list shows.
     connect(folders_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &FileOptionsScreen::pickfolder);
-    connect(files_, &QListView::clicked, this, [this](const QModelIndex& index) {
+    auto pick = [this](const QModelIndex& index) {
         run([name = filemodel_->name(index).toStdString()](Game& g) { pickfile(g, name); });
+    };
+    connect(files_, &QListView::clicked, this, pick);
+    // The arrow keys pick too, but not the row Qt marks when the list merely takes the focus:
+    // tabbing through to the name box must not put a file's name in it.
+    connect(files_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this, pick] {
+        if (files_->selectionModel()->isSelected(files_->currentIndex()))
+            pick(files_->currentIndex());
     });
     connect(thefile_, &QLineEdit::textEdited, this,
             [this](const QString& text) { typefilename(game_, text.toStdString()); });
@@ -132,6 +143,7 @@ QWidget* FileOptionsScreen::buildbuttons() {
     wire(save_, savebutton);
     wire(load_, loadbutton);
     wire(back, backbutton);
+    escapeclicks(back);
     return box;
 }
 
@@ -166,6 +178,7 @@ void FileOptionsScreen::sync() {
     save_->setEnabled(form.save);
     save_->setVisible(form.savevisible);
     savecaption_->setText(qt(form.Label15));
+    save_->setAccessibleName(savecaption_->text());
 }
 
 void FileOptionsScreen::closeEvent(QCloseEvent* event) {
@@ -175,6 +188,11 @@ void FileOptionsScreen::closeEvent(QCloseEvent* event) {
 
 bool FileOptionsScreen::eventFilter(QObject* watched, QEvent* event) {
     if (watched == thefile_ && event->type() == QEvent::MouseButtonPress) run(clickfilename);
+    // Reaching the box by Tab is the keyboard's click on it.
+    if (watched == thefile_ && event->type() == QEvent::FocusIn) {
+        const Qt::FocusReason why = static_cast<QFocusEvent*>(event)->reason();
+        if (why == Qt::TabFocusReason || why == Qt::BacktabFocusReason) run(clickfilename);
+    }
     return QWidget::eventFilter(watched, event);
 }
 

@@ -33,12 +33,12 @@ Frontend::~Frontend() {
     navigator_.destroyall();
 }
 
+// The main screen is made when a game first shows it, so the title appears sooner.
 void Frontend::start() {
-    // The main screen is loaded first and stays loaded, hidden until a game starts.
-    navigator_.window(Screen::main);
     startup(game_);
 }
 
+// Made now if no game has shown it yet.
 MainScreen& Frontend::mainscreen() {
     return static_cast<MainScreen&>(navigator_.window(Screen::main));
 }

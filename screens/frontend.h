@@ -16,7 +16,7 @@ public:
     Frontend& operator=(const Frontend&) = delete;
     ~Frontend();
 
-    // The start-up: the main screen loads hidden and the title screen appears.
+    // The start-up: the title screen appears.
     void start();
 
     Game& game() { return game_; }

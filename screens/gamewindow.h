@@ -4,6 +4,7 @@
 #include "state/game.h"
 
 #include <QAbstractButton>
+#include <QKeyEvent>
 #include <QWidget>
 
 #include <functional>
@@ -32,10 +33,27 @@ protected:
         connect(button, &QAbstractButton::clicked, this, [this, operation] { run(operation); });
     }
 
+    // Escape presses this button, the screen's way back.
+    void escapeclicks(QAbstractButton* button) { escape_ = button; }
+
+    // Enter presses the button that has the focus, on every screen alike. A key the focused
+    // control has no use for arrives here.
+    void keyPressEvent(QKeyEvent* event) override {
+        auto* focused = qobject_cast<QAbstractButton*>(focusWidget());
+        if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && focused) {
+            focused->click();
+        } else if (event->key() == Qt::Key_Escape && escape_ && escape_->isEnabled()) {
+            escape_->click();
+        } else {
+            QWidget::keyPressEvent(event);
+        }
+    }
+
     Game& game_;
 
 private:
     std::function<void()> refresh_;
+    QAbstractButton* escape_ = nullptr;
 };
 
 } // namespace quorvane

@@ -10,6 +10,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -17,6 +18,26 @@
 namespace quorvane {
 
 using namespace widgets;
+
+namespace {
+
+bool openslist(const QKeyEvent& key) {
+    switch (key.key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return true;
+    default:
+        return key.text().size() == 1 && key.text()[0].isPrint() && !key.text()[0].isSpace();
+    }
+}
+
+} // namespace
 
 GigScreen::GigScreen(Game& game, std::function<void()> refresh)
     : GameWindow(game, std::move(refresh)) {
@@ -66,6 +87,8 @@ QWidget* GigScreen::buildtracks() {
     layout->addWidget(hint);
     picker_ = new QComboBox(box);
     picker_->setObjectName("Combo1");
+    picker_->setAccessibleName("Tracks to play");
+    picker_->installEventFilter(this);
     layout->addWidget(picker_);
     // The list itself sits on a frame of its own.
     auto* list = frame(box);
@@ -98,6 +121,7 @@ QWidget* GigScreen::buildbuttons() {
     layout->addStretch(1);
     layout->addWidget(play_);
     wire(back, closegig);
+    escapeclicks(back);
     wire(play_, playgig);
     return box;
 }
@@ -128,6 +152,19 @@ void GigScreen::sync() {
     for (std::size_t i = 0; i < tracks_.size(); ++i)
         tracks_[i]->setText(qt(form.tracks[i]));
     play_->setEnabled(form.command4);
+}
+
+// Picking a track adds it to the set, so the closed picker never changes its row by itself,
+// as a combo box does on an arrow key, a typed letter or the wheel. Those keys, and Enter,
+// open the list instead, where the arrows move and Enter picks; the wheel does nothing.
+bool GigScreen::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == picker_ && event->type() == QEvent::Wheel) return true;
+    if (watched == picker_ && event->type() == QEvent::KeyPress &&
+        openslist(*static_cast<QKeyEvent*>(event))) {
+        picker_->showPopup();
+        return true;
+    }
+    return GameWindow::eventFilter(watched, event);
 }
 
 void GigScreen::closeEvent(QCloseEvent* event) {

@@ -35,7 +35,6 @@ MagazineScreen::MagazineScreen(Game& game, std::function<void()> refresh)
 
     auto* ok = button(this, "Label2", "OK");
     ok->setMinimumWidth(120);
-    ok->setAutoDefault(true);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 16, 20, 16);
@@ -44,6 +43,7 @@ MagazineScreen::MagazineScreen(Game& game, std::function<void()> refresh)
     layout->addWidget(page, 1);
     layout->addWidget(ok, 0, Qt::AlignRight);
     wire(ok, closemagazine);
+    escapeclicks(ok);
     ok->setFocus();
 }
 

@@ -26,11 +26,13 @@
 #include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QStackedLayout>
 #include <QVBoxLayout>
@@ -135,6 +137,7 @@ QWidget* MainScreen::buildheader() {
     exitbtn->setObjectName("exitbtn");
     exitbtn->setFlat(true);
     exitbtn->setCursor(Qt::PointingHandCursor);
+    exitbtn->setAccessibleName("Quit");
     auto* cross = label(quit, "Label3", "X");
     cross->setAlignment(Qt::AlignCenter);
     stack->addWidget(exitbtn);
@@ -152,6 +155,7 @@ QWidget* MainScreen::buildmembers() {
     layout->addWidget(heading(box, "Label16", "BAND MEMBERS"), 0, 0, 1, 2);
     members_ = new QListWidget(box);
     members_->setObjectName("members");
+    members_->setAccessibleName("Band members");
     layout->addWidget(members_, 1, 0, 1, 2);
 
     const char* panel[][3] = {{"Label6", "txtage", "Age:"},
@@ -173,6 +177,7 @@ QWidget* MainScreen::buildmembers() {
     layout->setColumnStretch(1, 1);
     wirerows(members_, showmember);
     members_->viewport()->installEventFilter(this);
+    members_->installEventFilter(this);
     wire(sack_, sackmember);
     return box;
 }
@@ -183,6 +188,7 @@ QWidget* MainScreen::buildtracks() {
     layout->addWidget(heading(box, "Label15", "TRACK LIST"));
     songlist_ = new QListWidget(box);
     songlist_->setObjectName("songlist");
+    songlist_->setAccessibleName("Track list");
     layout->addWidget(songlist_);
     wirerows(songlist_, selectsong);
     return box;
@@ -244,13 +250,13 @@ QWidget* MainScreen::buildactions() {
     auto* lessons = button(box, "Label13", "LESSONS", "Further information on a band member");
     auto* holiday = button(box, "holiday", "BAND HOLIDAY", "Book a holiday for the band");
     auto* options = button(box, "Command5", "GAME OPTIONS");
-    auto* nextweekbutton = button(box, "command6", "NEXT WEEK", "Ends current week");
-    nextweekbutton->setMinimumHeight(40);
+    nextweek_ = button(box, "command6", "NEXT WEEK", "Ends current week");
+    nextweek_->setMinimumHeight(40);
 
     QPushButton* order[] = {writesong, bookgig_, senddemo, interview_, lessons, holiday, options};
     for (int i = 0; i < 7; ++i)
         layout->addWidget(order[i], i / 2, i % 2, 1, i == 6 ? 2 : 1);
-    layout->addWidget(nextweekbutton, 4, 0, 1, 2);
+    layout->addWidget(nextweek_, 4, 0, 1, 2);
     layout->setRowStretch(5, 1);
     wire(writesong, quorvane::writesong);
     wire(bookgig_, checkgigband);
@@ -258,7 +264,10 @@ QWidget* MainScreen::buildactions() {
     wire(interview_, giveinterview);
     wire(holiday, bookholiday);
     wire(lessons, givelesson);
-    wire(nextweekbutton, nextweek);
+    wire(nextweek_, nextweek);
+    // The one action of every week gets a key of its own, from anywhere on the screen.
+    auto* nextweekkey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_N), this);
+    connect(nextweekkey, &QShortcut::activated, nextweek_, &QPushButton::click);
     wire(options, [](Game& game) {
         openfileoptions(game, FileMode::save, QDir::currentPath().toStdString());
     });
@@ -269,7 +278,12 @@ template <typename Operation> void MainScreen::wirerows(QListWidget* list, Opera
     auto pick = [this, operation](int row) {
         if (!syncing_) run([operation, row](Game& game) { operation(game, row); });
     };
-    connect(list, &QListWidget::currentRowChanged, this, pick);
+    // A row counts once it is selected, by a click or by the arrow keys or Space; the row
+    // Qt marks when the list merely takes the focus does not.
+    connect(list, &QListWidget::itemSelectionChanged, this, [list, pick] {
+        const QList<QListWidgetItem*> selected = list->selectedItems();
+        if (!selected.isEmpty()) pick(list->row(selected.front()));
+    });
     // A click on the row already current still counts: it enables SACK again, say.
     connect(list, &QListWidget::clicked, this,
             [pick](const QModelIndex& index) { pick(index.row()); });
@@ -284,8 +298,13 @@ void MainScreen::sync() {
     txtdate_->setfulltext(shortdate(s.gamedate));
     txtcash_->setfulltext(qt(cashtext(s.cash)));
     txtapplicant_->setText(qt(c.txtapplicant));
+    // With the last applicant gone, the keys go on to NEXT WEEK, which brings the next ones,
+    // rather than round to the quit control.
+    const QWidget* had = focusWidget(); // the window's, whether it is active or not
+    const bool applying = had == hire_ || had == dismiss_;
     hire_->setEnabled(c.hire);
     dismiss_->setEnabled(c.dismiss);
+    if (applying && !c.hire && !c.dismiss) nextweek_->setFocus();
     interview_->setEnabled(c.interview);
     bookgig_->setEnabled(c.command4);
     sack_->setEnabled(c.Command2);
@@ -303,6 +322,14 @@ void MainScreen::sync() {
 bool MainScreen::eventFilter(QObject* watched, QEvent* event) {
     if (watched == members_->viewport() && event->type() == QEvent::MouseButtonDblClick)
         run(memberreport);
+    // Enter on the list is the keyboard's double-click.
+    if (watched == members_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            run(memberreport);
+            return true;
+        }
+    }
     return GameWindow::eventFilter(watched, event);
 }
 

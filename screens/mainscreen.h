@@ -24,7 +24,7 @@ public:
 protected:
     // The window's own close control asks the same question as "X".
     void closeEvent(QCloseEvent* event) override;
-    // A double-click anywhere on the member list asks for the report.
+    // A double-click anywhere on the member list, or Enter on it, asks for the report.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -50,6 +50,7 @@ private:
     QPushButton* sack_ = nullptr;
     QPushButton* interview_ = nullptr;
     QPushButton* bookgig_ = nullptr;
+    QPushButton* nextweek_ = nullptr;
     bool syncing_ = false;
 };
 

@@ -45,11 +45,22 @@ void QtDialogs::message(std::string_view text, Icon icon) {
 }
 
 bool QtDialogs::ask(std::string_view question) {
+    return yesorno(question, false);
+}
+
+bool QtDialogs::askcarefully(std::string_view question) {
+    return yesorno(question, true);
+}
+
+// Enter presses the focused button, which starts as Yes, or as No for a careful question;
+// Escape, and closing the box, answer No.
+bool QtDialogs::yesorno(std::string_view question, bool careful) {
     QWidget* owner = beforeshow();
     QMessageBox box(QMessageBox::NoIcon, gametitle, qt(question),
                     QMessageBox::Yes | QMessageBox::No, owner);
-    box.setDefaultButton(QMessageBox::Yes);
-    return box.exec() != QMessageBox::No;
+    box.setDefaultButton(careful ? QMessageBox::No : QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 std::string QtDialogs::prompt(std::string_view prompt, std::string_view title,

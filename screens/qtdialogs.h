@@ -13,6 +13,7 @@ class QtDialogs final : public Dialogs {
 public:
     void message(std::string_view text, Icon icon) override;
     bool ask(std::string_view question) override;
+    bool askcarefully(std::string_view question) override;
     std::string prompt(std::string_view prompt, std::string_view title,
                        std::string_view defaulttext) override;
 
@@ -22,6 +23,7 @@ public:
 
 private:
     QWidget* beforeshow();
+    bool yesorno(std::string_view question, bool careful);
 
     QtNavigator* windows_ = nullptr;
 };

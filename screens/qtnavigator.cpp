@@ -22,6 +22,7 @@ GameWindow& QtNavigator::window(Screen screen) {
     Slot& s = slot(screen);
     if (!s.window) {
         s.window = s.make();
+        s.window->sync(); // never shows its blank controls, even before its first showing
         place(*s.window);
     }
     return *s.window;

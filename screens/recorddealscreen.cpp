@@ -36,10 +36,8 @@ RecordDealScreen::RecordDealScreen(Game& game, std::function<void()> refresh)
     auto* row = new QHBoxLayout(answers);
     auto* yes = button(answers, "Label3", "YES");
     auto* no = button(answers, "Label2", "NO");
-    for (QPushButton* b : {yes, no}) {
+    for (QPushButton* b : {yes, no})
         b->setMinimumWidth(140);
-        b->setAutoDefault(true);
-    }
     row->addStretch(1);
     row->addWidget(yes);
     row->addWidget(no);

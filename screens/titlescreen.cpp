@@ -1,13 +1,14 @@
 // The title screen's layout and the calls behind its buttons.
 #include "titlescreen.h"
 
-#include "clickablelabel.h"
+#include "hiddenspot.h"
 #include "persist/fileoptions.h"
 #include "state/startup.h"
 #include "theme.h"
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -20,7 +21,6 @@ QPushButton* bigbutton(QWidget* parent, const char* name, const char* caption) {
     button->setObjectName(name);
     button->setMinimumHeight(44);
     button->setCursor(Qt::PointingHandCursor);
-    button->setAutoDefault(true); // Enter presses the focused button
     return button;
 }
 
@@ -32,10 +32,6 @@ TitleScreen::TitleScreen(Game& game, std::function<void()> refresh)
     setFixedSize(420, 460);
     setStyleSheet(theme::titlescreen());
 
-    auto* secret = new ClickableLabel(this);
-    secret->setObjectName("secret");
-    secret->setFixedSize(40, 40);
-
     auto* title = new QLabel("QUORVANE", this);
     title->setObjectName("Label2");
     title->setAlignment(Qt::AlignCenter);
@@ -45,10 +41,16 @@ TitleScreen::TitleScreen(Game& game, std::function<void()> refresh)
     beta->setObjectName("Label1");
     beta->setAlignment(Qt::AlignCenter);
 
-    // Made in this order so NEW GAME takes the keyboard focus first.
+    // Made in this order so NEW GAME takes the keyboard focus first, and Tab finds the
+    // invisible spot last, after EXIT; a ring shows it while it has the focus.
     auto* newgame = bigbutton(this, "New", "NEW GAME");
     auto* load = bigbutton(this, "load", "LOAD GAME");
     auto* exit = bigbutton(this, "Label4", "EXIT");
+    auto* secret = new HiddenSpot(this);
+    secret->setObjectName("secret");
+    secret->setFixedSize(40, 40);
+    secret->setAccessibleName("Secret");
+    secret->setFocusPolicy(Qt::TabFocus);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(48, 12, 48, 36);
@@ -65,7 +67,7 @@ TitleScreen::TitleScreen(Game& game, std::function<void()> refresh)
         openfileoptions(game, FileMode::load, QDir::currentPath().toStdString());
     });
     wire(exit, exitgame);
-    connect(secret, &ClickableLabel::doubleClicked, this, [this] { run(secretjoke); });
+    connect(secret, &HiddenSpot::activated, this, [this] { run(secretjoke); });
 }
 
 void TitleScreen::closeEvent(QCloseEvent* event) {

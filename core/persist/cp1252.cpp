@@ -1,6 +1,7 @@
 // Windows-1252 is Latin-1 except for 0x80..0x9F, which hold typographic characters.
 #include "persist/cp1252.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -60,6 +61,7 @@ std::optional<char32_t> nextutf8(std::string_view text, std::size_t& pos) {
 
 std::optional<std::string> tocp1252(std::string_view utf8) {
     std::string out;
+    out.reserve(utf8.size()); // never longer than the UTF-8
     for (std::size_t pos = 0; pos < utf8.size();) {
         const auto c = nextutf8(utf8, pos);
         if (!c) return std::nullopt;
@@ -71,7 +73,11 @@ std::optional<std::string> tocp1252(std::string_view utf8) {
 }
 
 std::string fromcp1252(std::string_view bytes) {
+    // Most texts are plain ASCII, which UTF-8 writes the same.
+    if (std::ranges::all_of(bytes, [](char b) { return static_cast<unsigned char>(b) < 0x80; }))
+        return std::string(bytes);
     std::string out;
+    out.reserve(bytes.size() + bytes.size() / 2);
     for (const char b : bytes)
         appendutf8(out, characterof(static_cast<unsigned char>(b)));
     return out;

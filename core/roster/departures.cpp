@@ -18,7 +18,8 @@ void sackmember(Game& game) {
     game.controls.Command2 = false;
     const int slot = selectedmember(game);
     if (slot == 0) return;
-    if (game.dialogs.ask("Are you sure you want to sack " + game.state.membername[slot] + "?"))
+    if (game.dialogs.askcarefully("Are you sure you want to sack " + game.state.membername[slot] +
+                                  "?"))
         delete_member(game);
 }
 

@@ -24,8 +24,8 @@ void writesong(Game& game) {
         return;
     }
     if (s.tiredness > 0) {
-        if (!game.dialogs.ask("The band wants a rest before starting on a new song. Make them "
-                              "record anyway?"))
+        if (!game.dialogs.askcarefully("The band wants a rest before starting on a new song. "
+                                       "Make them record anyway?"))
             return;
         for (int slot = 1; slot <= membercount; ++slot)
             s.happiness[slot] = sat16(std::max(0, s.happiness[slot] - 1));

@@ -66,7 +66,7 @@ void secretjoke(Game& game) {
 }
 
 void quitgame(Game& game) {
-    if (game.dialogs.ask("Are you sure you want to quit?")) game.screens.quit();
+    if (game.dialogs.askcarefully("Are you sure you want to quit?")) game.screens.quit();
 }
 
 void exitgame(Game& game) {

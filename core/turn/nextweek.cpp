@@ -21,7 +21,7 @@ void offerpractice(Game& game) {
     if (!game.state.fullband()) return;
     if (!game.dialogs.ask("Do you want the band to practise?")) return;
     if (game.state.tiredness <= 0 ||
-        game.dialogs.ask("The band is tired, make them practise anyway?"))
+        game.dialogs.askcarefully("The band is tired, make them practise anyway?"))
         practise(game);
 }
 

@@ -46,6 +46,65 @@ private slots:
         QVERIFY(!ringed(g.onmain("dismiss")));
     }
 
+    // A week by keys alone. Tab walks each screen in reading order, and every stop has a name
+    // a screen reader can say.
+    void aWeekGoesByWithoutTheMouse() {
+        ScreenGame g;
+        auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+            QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+        };
+        auto focused = [] { return QApplication::focusWidget()->objectName(); };
+        QWidget* title = &g.frontend.titlescreen();
+        QVERIFY(QTest::qWaitForWindowActive(title));
+        QCOMPARE(tabstops(title), QStringList({"New", "load", "Label4", "secret"}));
+        QCOMPARE(focused(), QString("New"));
+        press(Qt::Key_Backtab);
+        press(Qt::Key_Return);
+        QCOMPARE(g.dialogs.messages(), std::vector<std::string>{"Just get on and play will you!!"});
+        press(Qt::Key_Tab);
+        g.dialogs.typed = {"Keys"};
+        press(Qt::Key_Return); // NEW GAME
+
+        QWidget* main = &g.frontend.mainscreen();
+        QVERIFY(QTest::qWaitForWindowActive(main));
+        QCOMPARE(
+            tabstops(main),
+            QStringList({"exitbtn", "members", "Command2", "songlist", "promote0", "promote1",
+                         "promote2", "promote3", "command1", "command4", "command3", "interview",
+                         "Label13", "holiday", "Command5", "command6", "hire", "dismiss"}));
+        for (int i = 0; i < membercount; ++i)
+            press(Qt::Key_Return); // HIRE
+        QCOMPARE(g.onmain<QListWidget>("members")->count(), membercount);
+        QCOMPARE(focused(), QString("command6")); // not round to the quit control
+        auto& s = g.frontend.game().state;
+        const Date monday = s.gamedate;
+        g.dialogs.answers = {false}; // no practice
+        press(Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(s.gamedate, adddays(monday, 7));
+        press(Qt::Key_Tab);
+        press(Qt::Key_Tab);
+        QVERIFY(focused() == "members" && !g.onmain("Command2")->isEnabled()); // none picked yet
+        press(Qt::Key_Down);
+        QVERIFY(g.text("txtinstrument") == "Guitar" && g.onmain("Command2")->isEnabled());
+        press(Qt::Key_Return);
+        QCOMPARE(g.dialogs.messages().back(), moodreport(s, 2));
+        for (int i = 0; i < 20 && focused() != "Command5"; ++i)
+            press(Qt::Key_Tab);
+        press(Qt::Key_Return); // GAME OPTIONS
+
+        QWidget* files = visiblewindow("savefrm");
+        QVERIFY(files && QTest::qWaitForWindowActive(files));
+        QCOMPARE(tabstops(files),
+                 QStringList({"Drive1", "Dir1", "File1", "thefile", "save", "load", "back"}));
+        qDebug() << focused();
+        for (int i = 0; i < 5 && focused() != "thefile"; ++i)
+            press(Qt::Key_Tab);
+        QVERIFY(files->findChild<QWidget*>("save")->isEnabled()); // as a click in the box
+        press(Qt::Key_Escape);                                    // BACK
+        QVERIFY(!visiblewindow("savefrm") && main->isVisible());
+        QVERIFY(g.dialogs.unexpected.empty());
+    }
+
     void aBandLivesThroughSeveralWeeks() {
         ScreenGame g;
         g.newgame("Lifers");

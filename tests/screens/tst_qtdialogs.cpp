@@ -1,28 +1,44 @@
-// The real message boxes and prompt: their titles, icons, answers and place on the screen.
+// The real message boxes and prompt: their titles, icons, answers, keys and place on the
+// screen.
 #include "frontend.h"
 #include "ports/mersennerandom.h"
 #include "qtdialogs.h"
+#include "roster/departures.h"
+#include "roster/memberdetails.h"
+#include "songs/songwriting.h"
+#include "state/refresh.h"
+#include "state/startup.h"
+#include "support/scripted.h"
 #include "titlescreen.h"
+#include "turn/nextweek.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
+
+#include <algorithm>
 
 using namespace quorvane;
 
 namespace {
 
-// Once the next modal box is up, notes its title and text, then presses `button`.
-void answer(QString& seen, QMessageBox::Icon icon, QMessageBox::StandardButton button) {
-    QTimer::singleShot(0, [&seen, icon, button] {
+// Presses a key on a modal box as a player would: on the control that has the focus.
+void press(QWidget* box, Qt::Key key) {
+    QTest::keyClick(box->focusWidget() ? box->focusWidget() : box, key);
+}
+
+// Once the next modal box is up, notes its title and text, then presses `key`.
+void answer(QString& seen, QMessageBox::Icon icon, Qt::Key key) {
+    QTimer::singleShot(0, [&seen, icon, key] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         QVERIFY(box && box->icon() == icon);
         seen = box->windowTitle() + ": " + box->text();
-        box->button(button)->click();
+        press(box, key);
     });
 }
 
@@ -32,29 +48,89 @@ class QtDialogsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void messagesAndQuestionsCarryTheGameTitle() {
+    void messagesAndQuestionsCarryTheGameTitleAndAnswerEnterAndEscape() {
         QtDialogs dialogs;
         QString seen;
-        answer(seen, QMessageBox::Critical, QMessageBox::Ok);
+        answer(seen, QMessageBox::Critical, Qt::Key_Return);
         dialogs.message("Invalid Band Name.", Icon::stop);
         QCOMPARE(seen, QString("Quorvane: Invalid Band Name."));
-        answer(seen, QMessageBox::Warning, QMessageBox::Ok);
+        answer(seen, QMessageBox::Warning, Qt::Key_Escape);
         dialogs.message("A warning", Icon::warning);
-        answer(seen, QMessageBox::NoIcon, QMessageBox::No);
-        QVERIFY(!dialogs.ask("Are you sure you want to quit?"));
-        QCOMPARE(seen, QString("Quorvane: Are you sure you want to quit?"));
-        answer(seen, QMessageBox::NoIcon, QMessageBox::Yes);
-        QVERIFY(dialogs.ask("Are you sure you want to quit?"));
+        QCOMPARE(seen, QString("Quorvane: A warning"));
+        const struct {
+            bool careful;
+            Qt::Key key;
+            bool yes;
+        } keys[] = {{false, Qt::Key_Return, true},
+                    {false, Qt::Key_Escape, false},
+                    {true, Qt::Key_Return, false},
+                    {true, Qt::Key_Escape, false}};
+        for (const auto& [careful, key, yes] : keys) {
+            answer(seen, QMessageBox::NoIcon, key);
+            QCOMPARE(careful ? dialogs.askcarefully("Sure?") : dialogs.ask("Sure?"), yes);
+        }
+        QCOMPARE(seen, QString("Quorvane: Sure?"));
+        QTimer::singleShot(0, [] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            box->button(QMessageBox::Yes)->click();
+        });
+        QVERIFY(dialogs.askcarefully("Sure?")); // a click still says Yes
     }
 
-    void thePromptReturnsTheTypedTextOrNothingWhenCancelled() {
+    // Enter on every box, as a player in a hurry: each question whose Yes loses something
+    // answers No, and nothing is lost.
+    void aHastyEnterQuitsNothingAndSparesTheBand() {
+        QtDialogs dialogs;
+        MersenneRandom random(7);
+        testing::RecordingNavigator screens;
+        Game game(random, dialogs, screens);
+        startup(game);
+        auto& s = game.state;
+        for (int slot = 1; slot <= membercount; ++slot) {
+            s.membername[slot] = "Member " + std::to_string(slot);
+            s.happiness[slot] = 10;
+        }
+        listupdate(game);
+        s.tiredness = 5;
+        QStringList questions;
+        QTimer enter; // presses Enter on every box the operations below bring up
+        connect(&enter, &QTimer::timeout, [&questions] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            auto name = [box](QAbstractButton* b) {
+                return box->standardButton(b) == QMessageBox::No ? "No" : "Yes";
+            };
+            if (box->button(QMessageBox::No))
+                questions << box->text() + " Enter: " + name(box->defaultButton()) +
+                                 ", Escape: " + name(box->escapeButton());
+            press(box, Qt::Key_Return);
+        });
+        enter.start(0);
+        quitgame(game);
+        writesong(game);
+        nextweek(game);
+        showmember(game, 0);
+        sackmember(game);
+        enter.stop();
+        QCOMPARE(questions,
+                 QStringList({"Are you sure you want to quit? Enter: No, Escape: No",
+                              "The band wants a rest before starting on a new song. Make them "
+                              "record anyway? Enter: No, Escape: No",
+                              "Do you want the band to practise? Enter: Yes, Escape: No",
+                              "The band is tired, make them practise anyway? Enter: No, Escape: No",
+                              "Are you sure you want to sack Member 1? Enter: No, Escape: No"}));
+        QVERIFY(std::ranges::count(screens.calls, "quit") == 0 && s.songtimer == songidle);
+        QVERIFY(s.fullband() && s.tiredness == 4); // no practice, one week's rest
+    }
+
+    void thePromptReturnsTheTypedTextByEnterOrNothingByEscape() {
         QtDialogs dialogs;
         for (bool cancel : {false, true}) {
             QTimer::singleShot(0, [cancel] {
                 auto* input = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
                 QVERIFY(input && input->windowTitle() == "NEW BAND");
                 input->findChild<QLineEdit*>()->setText(QString::fromUtf8("Mot\u00f6rhead"));
-                cancel ? input->reject() : input->accept();
+                press(input, cancel ? Qt::Key_Escape : Qt::Key_Return);
             });
             QCOMPARE(dialogs.prompt("Please enter the name of the Band:", "NEW BAND", ""),
                      cancel ? std::string() : std::string("Mot\xc3\xb6rhead"));

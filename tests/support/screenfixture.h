@@ -8,6 +8,7 @@
 #include "support/scripted.h"
 #include "titlescreen.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QTest>
@@ -77,6 +78,18 @@ inline bool darktext(QWidget* widget) {
 // The orange focus ring.
 inline bool ringed(QWidget* widget) {
     return drawn(widget, [](QColor c) { return c == QColor(0xe6, 0x7e, 0x22); });
+}
+
+// The controls Tab visits in a window, in order, by object name. One a screen reader could
+// not name is marked so.
+inline QStringList tabstops(QWidget* window) {
+    QStringList stops;
+    for (QWidget* w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain()) {
+        if (!(w->focusPolicy() & Qt::TabFocus) || !w->isVisibleTo(window)) continue;
+        QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(w);
+        stops << w->objectName() + (spoken->text(QAccessible::Name).isEmpty() ? " unnamed" : "");
+    }
+    return stops;
 }
 
 // The visible window with this object name, or none.
