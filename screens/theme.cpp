@@ -22,6 +22,12 @@ QListWidget, QListView, QTreeView, QLineEdit, QComboBox {
 QListWidget:focus, QListView:focus, QTreeView:focus, QLineEdit:focus, QComboBox:focus {
     border: 2px solid #e67e22; padding: 1px;
 }
+QComboBox { padding-right: 24px; }
+QComboBox::drop-down {
+    subcontrol-origin: border; subcontrol-position: center right; width: 24px; border: none;
+}
+QComboBox::down-arrow { image: url(:/theme/down.png); }
+QComboBox::down-arrow:disabled { image: url(:/theme/down-disabled.png); }
 QRadioButton { padding: 2px 4px; border: 1px solid transparent; border-radius: 4px; }
 QRadioButton:focus { border: 1px solid #e67e22; background: #fff4e8; }
 QMessageBox, QInputDialog { background: #e9edf1; }
