@@ -1,4 +1,5 @@
 // Quorvane: manage a young rock band, week by week, until a record label signs it.
+#include "firstpaint.h"
 #include "frontend.h"
 #include "ports/mersennerandom.h"
 #include "qtdialogs.h"
@@ -9,28 +10,10 @@
 #include <QImageReader>
 #include <QPixmap>
 #include <QTime>
-#include <QTimer>
-#include <QWidget>
 
-#include <cstdlib>
 #include <cstring>
 
 namespace {
-
-// For scripts/startup.sh: ends the program once the first window has painted. The exit is
-// queued, so the rest of that paint reaches the screen first, and skips the tear-down, so the
-// program's lifetime is its time to the first paint.
-class QuitAfterFirstPaint final : public QObject {
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && watched->isWidgetType() &&
-            static_cast<QWidget*>(watched)->isWindow()) {
-            qApp->removeEventFilter(this);
-            QTimer::singleShot(0, [] { std::_Exit(0); });
-        }
-        return false;
-    }
-};
 
 // The icon for when the icon theme has none, as when run from the build folder. Read as the
 // PNG it is: left to guess, the reader would load every image plugin to ask whether the file
@@ -54,9 +37,8 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(QIcon::hasThemeIcon("quorvane") ? QIcon::fromTheme("quorvane")
                                                                 : builtinicon());
     if (screenshots) return quorvane::takescreenshots(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
-    QuitAfterFirstPaint quitter;
-    if (qEnvironmentVariableIntValue("QUORVANE_EXIT_AFTER_FIRST_PAINT") == 1)
-        app.installEventFilter(&quitter);
+    quorvane::QuitAfterFirstPaint quitter;
+    quitter.installifasked();
 
     // The only reading of the clock: it seeds the game's chance once.
     quorvane::MersenneRandom random(
