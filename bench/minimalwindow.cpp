@@ -8,7 +8,6 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     quorvane::QuitAfterFirstPaint quitter; // the same stop as the game's
-    quitter.installifasked();
     QWidget window;
     window.resize(420, 460); // the title screen's size, so both paint as much
     window.show();

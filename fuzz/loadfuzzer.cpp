@@ -97,7 +97,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     game.main = running.session.game.main;
     game.controls = running.session.game.controls;
     game.screens.show(Screen::main);
-    openfileoptions(game, FileMode::load, running.file.folder());
+    openfileoptions(game, FileMode::save, running.file.folder());
     pickfile(game, running.file.name());
     loadbutton(game);
 

@@ -1,6 +1,8 @@
-// A one-line label whose width comes from the layout, never from its text: a text too long
-// for it ends in "…", and the whole text is its tool tip.
+// A one-line label of plain text whose width comes from the layout, never from its text: a
+// text too long for it ends in "…", and the whole text is its tool tip.
 #pragma once
+
+#include "widgets.h"
 
 #include <QLabel>
 
@@ -10,12 +12,13 @@ class ElidedLabel : public QLabel {
 public:
     explicit ElidedLabel(QWidget* parent) : QLabel(parent) {
         setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        setTextFormat(Qt::PlainText);
     }
 
     void setfulltext(const QString& text) {
         if (text == full_) return;
         full_ = text;
-        setToolTip(text);
+        setToolTip(widgets::plaintooltip(text));
         elide();
     }
     QString fulltext() const { return full_; }

@@ -14,8 +14,9 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
+#include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -63,7 +64,7 @@ QWidget* FileOptionsScreen::buildpickers() {
     for (const QFileInfo& drive : QDir::drives())
         drives_->addItem(drive.absoluteFilePath());
 
-    foldermodel_ = new SortedFiles(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives, {}, this);
+    foldermodel_ = new SortedFiles(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives, this);
     folders_ = new QTreeView(box);
     folders_->setObjectName("Dir1");
     folders_->setAccessibleName("Folders");
@@ -77,11 +78,13 @@ QWidget* FileOptionsScreen::buildpickers() {
     connect(foldermodel_, &QAbstractItemModel::layoutChanged, folders_, keepinview);
     connect(foldermodel_, &QAbstractItemModel::rowsInserted, folders_, keepinview);
 
-    filemodel_ = new SortedFiles(QDir::Files, {"*.zef"}, this);
-    files_ = new QListView(box);
+    // A flat list of the folder's saved games, dot-files too, kept up to date as files come
+    // and go; a screen reader counts its rows as they are shown.
+    files_ = new QListWidget(box);
     files_->setObjectName("File1");
     files_->setAccessibleName("Saved games");
-    files_->setModel(filemodel_);
+    widgets::arrowsstartatfocus(files_);
+    connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, &FileOptionsScreen::listfiles);
 
     auto* namelabel = new QLabel("filename:", box);
     namelabel->setObjectName("Label3");
@@ -104,15 +107,15 @@ QWidget* FileOptionsScreen::buildpickers() {
     // By mouse or by keys, the folder in the tree is the folder the file list shows.
     connect(folders_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &FileOptionsScreen::pickfolder);
-    auto pick = [this](const QModelIndex& index) {
-        run([name = filemodel_->name(index).toStdString()](Game& g) { pickfile(g, name); });
+    auto pick = [this](const QListWidgetItem* item) {
+        run([name = item->text().toStdString()](Game& g) { pickfile(g, name); });
     };
-    connect(files_, &QListView::clicked, this, pick);
+    connect(files_, &QListWidget::itemClicked, this, pick);
     // The arrow keys pick too, but not the row Qt marks when the list merely takes the focus:
     // tabbing through to the name box must not put a file's name in it.
-    connect(files_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this, pick] {
-        if (files_->selectionModel()->isSelected(files_->currentIndex()))
-            pick(files_->currentIndex());
+    connect(files_, &QListWidget::itemSelectionChanged, this, [this, pick] {
+        const QList<QListWidgetItem*> picked = files_->selectedItems();
+        if (!picked.isEmpty()) pick(picked.front());
     });
     connect(thefile_, &QLineEdit::textEdited, this,
             [this](const QString& text) { typefilename(game_, text.toStdString()); });
@@ -128,6 +131,7 @@ QWidget* FileOptionsScreen::buildbuttons() {
     // SAVE's caption is a label of its own, blank when the screen is opened for loading.
     savecaption_ = new QLabel(save_);
     savecaption_->setObjectName("Label15");
+    savecaption_->setTextFormat(Qt::PlainText);
     savecaption_->setAlignment(Qt::AlignCenter);
     savecaption_->setAttribute(Qt::WA_TransparentForMouseEvents);
     (new QHBoxLayout(save_))->addWidget(savecaption_);
@@ -158,9 +162,28 @@ void FileOptionsScreen::pickfolder(const QModelIndex& index) {
     });
 }
 
+void FileOptionsScreen::listfiles() {
+    const QStringList names = QDir(folder_).entryList({"*.zef"}, QDir::Files | QDir::Hidden,
+                                                      QDir::Name | QDir::IgnoreCase);
+    QStringList listed;
+    for (int row = 0; row < files_->count(); ++row)
+        listed << files_->item(row)->text();
+    if (names == listed) return;
+    const QList<QListWidgetItem*> picked = files_->selectedItems();
+    const QString keep = picked.isEmpty() ? QString() : picked.front()->text();
+    const QSignalBlocker quiet(files_);
+    files_->clear();
+    files_->addItems(names);
+    for (QListWidgetItem* item : files_->findItems(keep, Qt::MatchExactly))
+        files_->setCurrentItem(item);
+}
+
 void FileOptionsScreen::showfolder(const QString& folder) {
-    if (filemodel_->rootpath() == folder) return;
-    files_->setRootIndex(filemodel_->open(folder));
+    if (folder_ == folder) return;
+    folder_ = folder;
+    if (!watcher_.directories().isEmpty()) watcher_.removePaths(watcher_.directories());
+    watcher_.addPath(folder);
+    listfiles();
     drives_->setCurrentText(driveof(folder));
     const QModelIndex where = foldermodel_->open(folder);
     for (QModelIndex above = where.parent(); above.isValid(); above = above.parent())

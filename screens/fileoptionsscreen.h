@@ -3,10 +3,12 @@
 
 #include "gamewindow.h"
 
+#include <QFileSystemWatcher>
+
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QListView;
+class QListWidget;
 class QPushButton;
 class QTreeView;
 
@@ -30,14 +32,17 @@ private:
     QWidget* buildpickers();
     QWidget* buildbuttons();
     void showfolder(const QString& folder);
+    // Lists the saved games in the folder shown, keeping the one picked.
+    void listfiles();
     void pickdrive(const QString& drive);
     void pickfolder(const QModelIndex& index);
 
     QComboBox* drives_ = nullptr;
     QTreeView* folders_ = nullptr;
-    QListView* files_ = nullptr;
+    QListWidget* files_ = nullptr;
     SortedFiles* foldermodel_ = nullptr;
-    SortedFiles* filemodel_ = nullptr;
+    QString folder_; // the folder the file list shows
+    QFileSystemWatcher watcher_;
     QLineEdit* thefile_ = nullptr;
     QPushButton* save_ = nullptr;
     QLabel* savecaption_ = nullptr;

@@ -1,6 +1,7 @@
 // The game with its windows: owns the state, the screens and the navigation between them.
 #pragma once
 
+#include "clickguard.h"
 #include "qtnavigator.h"
 #include "state/game.h"
 
@@ -25,6 +26,7 @@ public:
     TitleScreen& titlescreen();
 
 private:
+    ClickGuard guard_;
     QtNavigator navigator_;
     Game game_;
 };

@@ -1,6 +1,7 @@
 // A window of the game: it shows what the core holds and forwards clicks to the core.
 #pragma once
 
+#include "clickguard.h"
 #include "state/game.h"
 
 #include <QAbstractButton>
@@ -30,7 +31,10 @@ protected:
         refresh_();
     }
     template <typename Operation> void wire(QAbstractButton* button, Operation operation) {
-        connect(button, &QAbstractButton::clicked, this, [this, operation] { run(operation); });
+        connect(button, &QAbstractButton::clicked, this, [this, operation] {
+            run(operation);
+            ClickGuard::acted();
+        });
     }
 
     // Escape presses this button, the screen's way back.

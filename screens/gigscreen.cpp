@@ -72,6 +72,7 @@ QWidget* GigScreen::buildvenues() {
     layout->addStretch(1);
     apply_ = button(box, "command1", "APPLY");
     layout->addWidget(apply_);
+    arrowsmovefocus(location_);
     connect(location_, &QButtonGroup::idClicked, this,
             [this](int index) { run([index](Game& game) { choosevenue(game, index); }); });
     wire(apply_, applyforgig);
@@ -88,6 +89,7 @@ QWidget* GigScreen::buildtracks() {
     picker_ = new QComboBox(box);
     picker_->setObjectName("Combo1");
     picker_->setAccessibleName("Tracks to play");
+    picker_->setMaxVisibleItems(10);
     picker_->installEventFilter(this);
     layout->addWidget(picker_);
     // The list itself sits on a frame of its own.
@@ -95,7 +97,7 @@ QWidget* GigScreen::buildtracks() {
     list->setObjectName("setlist");
     auto* rows = new QVBoxLayout(list);
     for (std::size_t i = 0; i < tracks_.size(); ++i) {
-        tracks_[i] = new QLabel(list);
+        tracks_[i] = label(list, "");
         tracks_[i]->setObjectName(QString("tracks%1").arg(i));
         tracks_[i]->setMinimumHeight(22);
         rows->addWidget(tracks_[i]);
@@ -142,12 +144,14 @@ void GigScreen::sync() {
     QStringList shown;
     for (int i = 0; i < picker_->count(); ++i)
         shown << picker_->itemText(i);
+    const QSignalBlocker still(picker_);
     if (shown != rows) {
-        const QSignalBlocker still(picker_);
         picker_->clear();
         picker_->addItems(rows);
-        picker_->setCurrentIndex(-1);
     }
+    // A picked track goes onto the list, not into the box: the box stays blank, and a screen
+    // reader, which takes a combo box's name from its text, goes on calling it by its name.
+    picker_->setCurrentIndex(-1);
     picker_->setEnabled(form.picker);
     for (std::size_t i = 0; i < tracks_.size(); ++i)
         tracks_[i]->setText(qt(form.tracks[i]));

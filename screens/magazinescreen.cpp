@@ -6,11 +6,37 @@
 #include "widgets.h"
 
 #include <QCloseEvent>
+#include <QFontDatabase>
 #include <QVBoxLayout>
 
 namespace quorvane {
 
 using namespace widgets;
+
+namespace {
+
+// Whether every letter of a face takes the same room, judged by what it draws: Qt's own flag
+// is false for some faces that are monospaced.
+bool monospaced(const QFont& font) {
+    const QFontMetrics metrics(font);
+    const int width = metrics.horizontalAdvance(QLatin1Char('m'));
+    for (const char c : {'i', 'W', '.', ' '})
+        if (metrics.horizontalAdvance(QLatin1Char(c)) != width) return false;
+    return true;
+}
+
+// The typewriter face of the article: Courier New where the system has it or a face that
+// stands in for it, else the system's own fixed-pitch face.
+QFont typewriter(int points) {
+    QFont courier("Courier New", points);
+    courier.setStyleHint(QFont::TypeWriter);
+    if (monospaced(courier)) return courier;
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixed.setPointSize(points);
+    return fixed;
+}
+
+} // namespace
 
 MagazineScreen::MagazineScreen(Game& game, std::function<void()> refresh)
     : GameWindow(game, std::move(refresh)) {
@@ -25,9 +51,7 @@ MagazineScreen::MagazineScreen(Game& game, std::function<void()> refresh)
     auto* page = frame(this);
     auto* column = new QVBoxLayout(page);
     txtnews_ = label(page, "txtnews");
-    QFont courier("Courier New", 11);
-    courier.setStyleHint(QFont::TypeWriter);
-    txtnews_->setFont(courier);
+    txtnews_->setFont(typewriter(11));
     txtnews_->setWordWrap(true);
     txtnews_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     txtnews_->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -48,7 +72,7 @@ MagazineScreen::MagazineScreen(Game& game, std::function<void()> refresh)
 }
 
 void MagazineScreen::sync() {
-    if (game_.magazine) txtnews_->setText(qt(game_.magazine->txtnews));
+    if (game_.magazine) txtnews_->setText(breakable(qt(game_.magazine->txtnews)));
 }
 
 void MagazineScreen::closeEvent(QCloseEvent* event) {

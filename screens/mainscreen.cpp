@@ -156,6 +156,7 @@ QWidget* MainScreen::buildmembers() {
     members_ = new QListWidget(box);
     members_->setObjectName("members");
     members_->setAccessibleName("Band members");
+    arrowsstartatfocus(members_);
     layout->addWidget(members_, 1, 0, 1, 2);
 
     const char* panel[][3] = {{"Label6", "txtage", "Age:"},
@@ -189,6 +190,7 @@ QWidget* MainScreen::buildtracks() {
     songlist_ = new QListWidget(box);
     songlist_->setObjectName("songlist");
     songlist_->setAccessibleName("Track list");
+    arrowsstartatfocus(songlist_);
     layout->addWidget(songlist_);
     wirerows(songlist_, selectsong);
     return box;
@@ -210,6 +212,7 @@ QWidget* MainScreen::buildpromotion() {
         promote_->addButton(option, i);
         options->addWidget(option);
     }
+    arrowsmovefocus(promote_);
     connect(promote_, &QButtonGroup::idClicked, this,
             [this](int index) { run([index](Game& game) { choosepromotion(game, index); }); });
     layout->addWidget(promote);
@@ -234,8 +237,6 @@ QWidget* MainScreen::buildapplicants() {
     layout->addWidget(dismiss_, 1, 2);
     layout->setColumnStretch(0, 1);
     wire(hire_, hireapplicant);
-    // A new band starts by hiring, not on the quit control that comes first in the tab order.
-    hire_->setFocus();
     wire(dismiss_, dismissapplicant);
     return box;
 }
@@ -316,7 +317,15 @@ void MainScreen::sync() {
     for (std::size_t i = 0; i < panel_.size(); ++i)
         panel_[i]->setText(qt(*values[i]));
     showpromotion(promote_, s.promotion);
+    // A band with places to fill starts by hiring; any other goes on to NEXT WEEK. Never the
+    // quit control, which comes first in the tab order, nor a control of the week before.
+    if (std::exchange(cameup_, false)) (c.hire ? hire_ : nextweek_)->setFocus();
     syncing_ = false;
+}
+
+void MainScreen::showEvent(QShowEvent* event) {
+    cameup_ = true;
+    GameWindow::showEvent(event);
 }
 
 bool MainScreen::eventFilter(QObject* watched, QEvent* event) {

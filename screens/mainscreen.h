@@ -24,6 +24,8 @@ public:
 protected:
     // The window's own close control asks the same question as "X".
     void closeEvent(QCloseEvent* event) override;
+    // Whenever the screen comes up, the keys start where the week goes on.
+    void showEvent(QShowEvent* event) override;
     // A double-click anywhere on the member list, or Enter on it, asks for the report.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -52,6 +54,7 @@ private:
     QPushButton* bookgig_ = nullptr;
     QPushButton* nextweek_ = nullptr;
     bool syncing_ = false;
+    bool cameup_ = false; // shown since the last sync
 };
 
 } // namespace quorvane

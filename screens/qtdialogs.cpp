@@ -1,7 +1,9 @@
 // QMessageBox and QInputDialog behind the dialogs port.
 #include "qtdialogs.h"
 
+#include "clickguard.h"
 #include "qtnavigator.h"
+#include "widgets.h"
 
 #include <QApplication>
 #include <QInputDialog>
@@ -29,6 +31,12 @@ QMessageBox::Icon qticon(Icon icon) {
     return QMessageBox::NoIcon;
 }
 
+// The click that answers a box has made the game act: a second click of it, coming before
+// the box's loop has even ended, must not reach the window beneath.
+void closing(QMessageBox& box) {
+    QObject::connect(&box, &QDialog::finished, [] { ClickGuard::acted(); });
+}
+
 } // namespace
 
 // A box with an owner is centred over it by Qt once its size is known.
@@ -38,9 +46,13 @@ QWidget* QtDialogs::beforeshow() {
     return windows_->front();
 }
 
+// The text is the game's own or holds the player's, so it is never read as rich text, and a
+// long file name wraps inside the box.
 void QtDialogs::message(std::string_view text, Icon icon) {
     QWidget* owner = beforeshow();
-    QMessageBox box(qticon(icon), gametitle, qt(text), QMessageBox::Ok, owner);
+    QMessageBox box(qticon(icon), gametitle, widgets::breakable(qt(text)), QMessageBox::Ok, owner);
+    box.setTextFormat(Qt::PlainText);
+    closing(box);
     box.exec();
 }
 
@@ -56,10 +68,12 @@ bool QtDialogs::askcarefully(std::string_view question) {
 // Escape, and closing the box, answer No.
 bool QtDialogs::yesorno(std::string_view question, bool careful) {
     QWidget* owner = beforeshow();
-    QMessageBox box(QMessageBox::NoIcon, gametitle, qt(question),
+    QMessageBox box(QMessageBox::NoIcon, gametitle, widgets::breakable(qt(question)),
                     QMessageBox::Yes | QMessageBox::No, owner);
+    box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(careful ? QMessageBox::No : QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::No);
+    closing(box);
     return box.exec() == QMessageBox::Yes;
 }
 

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -32,9 +33,24 @@ void QtNavigator::show(Screen screen) {
     GameWindow& w = window(screen);
     w.show();
     w.raise();
-    w.activateWindow();
+    // Asked of the window itself: Qt counts a window over its owner as active whenever the
+    // owner is, and activateWindow() would then leave the keyboard with the owner.
+    w.windowHandle()->requestActivate();
     front_ = &w;
     refresh();
+}
+
+// The window becomes a dialog of the owner's: the window manager keeps it above the owner's
+// window, where a click on the owner cannot bury it.
+void QtNavigator::showover(Screen screen, Screen owner) {
+    GameWindow& w = window(screen);
+    QWidget& above = window(owner);
+    if (w.parentWidget() != &above) {
+        const QPoint where = w.pos();
+        w.setParent(&above, (w.windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
+        w.move(where);
+    }
+    show(screen);
 }
 
 void QtNavigator::hide(Screen screen) {

@@ -27,6 +27,7 @@ public:
     void define(Screen screen, Factory make);
 
     void show(Screen screen) override;
+    void showover(Screen screen, Screen owner) override;
     void hide(Screen screen) override;
     void close(Screen screen) override;
     void quit() override;

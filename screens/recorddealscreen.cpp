@@ -55,7 +55,7 @@ RecordDealScreen::RecordDealScreen(Game& game, std::function<void()> refresh)
 }
 
 void RecordDealScreen::sync() {
-    if (game_.recorddeal) txt_->setText(qt(game_.recorddeal->txt));
+    if (game_.recorddeal) txt_->setText(breakable(qt(game_.recorddeal->txt)));
 }
 
 void RecordDealScreen::closeEvent(QCloseEvent* event) {

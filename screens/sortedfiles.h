@@ -11,13 +11,11 @@ namespace quorvane {
 class SortedFiles : public QSortFilterProxyModel {
     Q_OBJECT
 public:
-    SortedFiles(QDir::Filters filters, const QStringList& patterns, QObject* parent);
+    SortedFiles(QDir::Filters filters, QObject* parent);
 
     // Starts reading the folder, and every folder above it; returns its index here.
     QModelIndex open(const QString& folder);
-    QString rootpath() const;
     QString path(const QModelIndex& index) const;
-    QString name(const QModelIndex& index) const;
 
 private:
     QFileSystemModel* files_;

@@ -22,7 +22,10 @@ QListWidget, QListView, QTreeView, QLineEdit, QComboBox {
 QListWidget:focus, QListView:focus, QTreeView:focus, QLineEdit:focus, QComboBox:focus {
     border: 2px solid #e67e22; padding: 1px;
 }
-QComboBox { padding-right: 24px; }
+/* A list below the box, as long as maxVisibleItems allows and then scrolling, rather than
+   a menu over the box that runs off the screen with many rows. */
+QComboBox { padding-right: 24px; combobox-popup: 0; }
+QComboBox QAbstractItemView::item { min-height: 24px; padding: 0 6px; }
 QComboBox::drop-down {
     subcontrol-origin: border; subcontrol-position: center right; width: 24px; border: none;
 }

@@ -14,12 +14,12 @@ fi
 
 cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUORVANE_TESTS=OFF \
     -DQUORVANE_BENCH=ON >/dev/null
-cmake --build build/bench -j2 --target quorvane minimalwindow
+cmake --build build/bench -j2 --target quorvane-firstpaint minimalwindow
 
 runs=${1:-20}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-export QUORVANE_EXIT_AFTER_FIRST_PAINT=1 XDG_RUNTIME_DIR=$work
+export XDG_RUNTIME_DIR=$work
 
 # One launch, noted as "wall-µs cpu-µs peak-KiB". The processor time (this shell's children's
 # user and system time, which `times` keeps) is steadier than the wall clock on a busy machine.
@@ -44,7 +44,7 @@ median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] 
 column() { cut -d' ' -f"$1" "$work/$2" | median; }
 
 bare=build/bench/bench/minimalwindow
-game=build/bench/app/quorvane
+game=build/bench/tools/quorvane-firstpaint
 launch "$bare" >/dev/null # a first run of each fills the disk cache
 launch "$game" >/dev/null
 for _ in $(seq "$runs"); do

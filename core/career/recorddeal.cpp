@@ -1,6 +1,7 @@
 // The end of a career: the signed band's verdict and score, and the next band on offer.
 #include "career/recorddeal.h"
 
+#include "roster/memberdetails.h"
 #include "state/refresh.h"
 
 namespace quorvane {
@@ -83,6 +84,7 @@ void acceptnewband(Game& game) {
         s.songquality[slot] = 0;
     }
     s.songcount = s.lastsong = 0;
+    forgetpicks(game);
     updatesonglist(game);
     game.recorddeal.reset();
     game.screens.close(Screen::recorddeal);

@@ -68,14 +68,19 @@ mode_t newfilemode() {
     return 0666 & ~mask;
 }
 
-// A link is followed, so the file it names is replaced and the link keeps working.
+// A link is followed to the file it names, which is replaced (or made, when the link points
+// at nothing yet), so the link keeps working; a loop of links is refused.
 std::optional<std::string> resolve(std::string& path) {
-    std::error_code error;
-    if (!std::filesystem::is_symlink(std::filesystem::symlink_status(path, error))) return {};
-    const auto target = std::filesystem::weakly_canonical(path, error);
-    if (error) return describe(error.value());
-    path = target.string();
-    return std::nullopt;
+    namespace fs = std::filesystem;
+    constexpr int mostlinks = 40; // as the system counts before it gives up on a loop
+    for (int hops = 0; hops < mostlinks; ++hops) {
+        std::error_code error;
+        if (!fs::is_symlink(fs::symlink_status(path, error))) return std::nullopt;
+        const fs::path target = fs::read_symlink(path, error);
+        if (error) return describe(error.value());
+        path = (fs::path(path).parent_path() / target).string();
+    }
+    return describe(ELOOP);
 }
 
 // A rename is only lasting once the folder holding it is on the disk too.

@@ -14,8 +14,9 @@ std::optional<std::string> readregularfile(const std::string& path, std::size_t 
 
 // Makes `path` a regular file holding `bytes`. The bytes go to a new temporary file beside
 // it, which is synced and then renamed over the target, so a failure leaves any older file
-// as it was. A link is followed, a replaced file keeps its permissions, and a read-only file
-// or one that is not a regular file is refused. Returns why it failed, or nothing.
+// as it was. A link is followed to the file it names, which is made if the link points at
+// nothing yet; the link itself stays. A replaced file keeps its permissions, and a read-only
+// file or one that is not a regular file is refused. Returns why it failed, or nothing.
 std::optional<std::string> replacefile(const std::string& path, std::string_view bytes);
 
 } // namespace quorvane

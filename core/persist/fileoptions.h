@@ -1,12 +1,14 @@
-// The file options screen: choosing a file, then SAVE, LOAD or BACK.
+// The file options screen: choosing a file, then SAVE, LOAD or BACK. It opens over the
+// screen whose button opened it, and does nothing unless it is up.
 #pragma once
 
 #include "state/game.h"
 
 namespace quorvane {
 
-// Opens the screen in a mode; a screen that was only hidden keeps its folder and name.
-// A new screen starts in `startfolder`.
+// Opens the screen in a mode over its opener (save mode over the main screen, load mode over
+// the title screen), while that is up. A screen that was only hidden keeps its folder and
+// name; a new one starts in `startfolder`.
 void openfileoptions(Game& game, FileMode mode, const std::string& startfolder);
 // Discards the screen and its controls, when it is loaded.
 void closefileoptions(Game& game);
@@ -20,7 +22,7 @@ void typefilename(Game& game, const std::string& text);
 void savebutton(Game& game);
 void loadbutton(Game& game);
 void backbutton(Game& game);
-// The window's own close control: back to the screen that is current beneath it.
+// The window's own close control: the screen is discarded, and its opener is still up.
 void closefileoptionswindow(Game& game);
 
 // The folder, a separator and the name exactly as typed.

@@ -14,6 +14,8 @@ public:
     virtual ~Navigator() = default;
     // Shows a screen, making it first if it is not loaded; it shows what the core holds.
     virtual void show(Screen screen) = 0;
+    // Shows a screen that belongs to `owner`: its window stays above the owner's.
+    virtual void showover(Screen screen, Screen /*owner*/) { show(screen); }
     // Hides a screen; it stays loaded with its controls as they were.
     virtual void hide(Screen screen) = 0;
     // Discards a screen; its next showing starts afresh.

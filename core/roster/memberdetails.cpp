@@ -57,6 +57,12 @@ void selectsong(Game& game, int row) {
     game.main.selectedsong = static_cast<int16>(row < 0 ? 0 : row + 1);
 }
 
+void forgetpicks(Game& game) {
+    game.main.Selected = 0;
+    game.main.selectedsong = 0;
+    game.controls.Command2 = false;
+}
+
 int memberrow(const Game& game) {
     const int slot = selectedmember(game);
     for (int row = 0; slot != 0 && row < static_cast<int>(game.controls.members.size()); ++row)

@@ -28,6 +28,9 @@ void memberreport(Game& game);
 
 // A click on row `row` of the track list, counted from 0 (-1: no row).
 void selectsong(Game& game, int row);
+// Another band has taken the place of the one on screen (a load, a new band, a new game):
+// no member or track of it has been picked yet, so SACK waits for a click.
+void forgetpicks(Game& game);
 
 // The rows that show the picked member and the picked track, or -1.
 int memberrow(const Game& game);

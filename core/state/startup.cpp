@@ -2,7 +2,6 @@
 #include "state/startup.h"
 
 #include "persist/cp1252.h"
-#include "persist/fileoptions.h"
 #include "state/newgame.h"
 #include "state/refresh.h"
 
@@ -57,8 +56,6 @@ void startnewgame(Game& game) {
     updatesonglist(game);
     game.screens.show(Screen::main);
     game.screens.hide(Screen::title);
-    // A file options screen opened by LOAD GAME belongs to the title screen, now gone.
-    if (game.fileoptions && game.fileoptions->mode == FileMode::load) closefileoptions(game);
 }
 
 void secretjoke(Game& game) {

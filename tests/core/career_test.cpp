@@ -1,5 +1,8 @@
-// The way to the top: demo tapes, the record label's answer, the deal and the new band.
+// What lifts a band on its way up, interviews and holidays, and the record deal at the top
+// with the next band on offer.
 #include "career/recorddeal.h"
+#include "media/holiday.h"
+#include "media/interview.h"
 #include "roster/memberdetails.h"
 #include "songs/demo.h"
 #include "state/refresh.h"
@@ -8,6 +11,8 @@
 
 namespace quorvane::testing {
 namespace {
+
+using namespace std::chrono_literals;
 
 class CareerTest : public GameTest {
 protected:
@@ -19,105 +24,106 @@ protected:
         for (int n : {40, 20, 20, 2000})
             random.give(highest ? n : 1, n);
     }
-    void songs(std::initializer_list<int> qualities) {
-        auto& s = game.state;
-        for (int quality : qualities) {
-            ++s.songcount;
-            s.songname[s.songcount] = "Track " + std::to_string(s.songcount);
-            s.songquality[s.songcount] = static_cast<int16>(quality);
-        }
-        s.lastsong = s.songcount;
-        updatesonglist(game);
-    }
 };
 
-TEST_F(CareerTest, TheLabelAnswersByQualityWithStrictBounds) {
-    const std::tuple<int, int, const char*> rows[] = {
-        // quality, popularity, answer ("" for none)
-        {19, 5000, "The record label rejected the demo tape"},
-        {20, 5000, ""},
-        {21, 0, "The record label thought the song was ok but not what they are looking for."},
-        {25, 5000, ""},
-        {29, 0, "The record label liked your song but felt it didn't meet their needs."},
-        {30, 5000, ""},
-        {39, 0,
-         "The record label liked the song a lot, they would like to hear some more of your "
-         "tracks."},
-        {40, 5000, ""},
-        {41, 999,
-         "The record label loved the track, but think the band as a whole still needs to "
-         "develop."},
+TEST_F(CareerTest, InterviewsScoreCharismaLooksOnTVAndAttitudeAndAddInFull) {
+    // Charisma 1 earns 1 a member; looks L earns L on TV; the radio bonus is 4 + k.
+    const std::tuple<int, int, int, int, const char*> rows[] = {
+        // invitation, attitude, k on the radio or L on TV, score, message
+        {radio, 10, 11, 19, "The bands radio interview was pretty poor."},
+        {radio, 10, 12, 20, "The radio interview was o.k"},
+        {radio, 1, 16, 60, "The radio interview was o.k"},
+        {radio, 1, 17, 61, "The radio interview was fantastic!"},
+        {2, 10, 3, 16, "The bands appearance on a cable music show was quite poor."},
+        {2, 10, 4, 20, "The band interview on a cable T.V show went o.k"},
+        {2, 5, 9, 60, "The band interview on a cable T.V show went o.k"},
+        {2, 1, 6, 64, "The bands appearance on a cable T.V show was fantastic!"},
     };
-    songs({0});
-    selectsong(game, 0);
-    for (const auto& [quality, popularity, answer] : rows) {
-        auto& s = game.state;
-        std::tie(s.songquality[1], s.popularity) = std::tuple(quality, popularity);
+    auto& s = band();
+    s.charisma.fill(1);
+    for (const auto& [invitation, attitude, value, score, message] : rows) {
+        s.attitude.fill(static_cast<int16>(attitude));
+        s.looks.fill(static_cast<int16>(value));
+        std::tie(s.invitation, s.popularity, game.controls.interview) =
+            std::tuple(invitation, 100, true);
+        for (int slot = 1; slot <= membercount; ++slot) {
+            random.give(1, 1);
+            if (invitation != radio) random.give(value, value);
+        }
+        if (invitation == radio) random.give(value, 20);
         dialogs.shown.clear();
-        game.main.demo = true;
-        demoverdict(game);
-        EXPECT_EQ(dialogs.messages(), *answer ? Lines{answer} : Lines{}) << quality;
-        EXPECT_FALSE(game.main.demo || game.recorddeal);
+        giveinterview(game);
+        giveinterview(game); // the button is disabled after the first
+        EXPECT_EQ(dialogs.messages(), Lines{message}) << score;
+        EXPECT_EQ(std::tie(s.popularity, s.invitation), std::tuple(100 + score, invitation));
     }
-    EXPECT_EQ(labelanswer(41, 1000).kind, LabelAnswer::signing);
+    std::tie(s.invitation, s.charisma) = std::tuple(radio, Ints<4>{0, 10, 10, 10, 10});
+    s.membername[3] = none;
+    s.charisma[3] = s.looks[3] = s.attitude[3] = 0; // a vacant slot draws too, and earns 1 + 10
+    random.give({{10, 10}, {10, 10}, {1, 0}, {10, 10}, {20, 20}});
+    EXPECT_EQ(interviewscore(s, random), 3 * (10 + 9) + 1 + 10 + 24);
 }
 
-TEST_F(CareerTest, TheLabelJudgesTheTrackPickedWhenTheWeekEnds) {
-    songs({19, 21});
-    senddemo(game);
-    selectsong(game, 0);
-    senddemo(game);
-    senddemo(game);
-    selectsong(game, 1);
-    demoverdict(game);
-    EXPECT_FALSE(game.main.demo);
+TEST_F(CareerTest, AHolidayNeedsTheWholeBandAndThreeHundredPounds) {
+    auto& s = band();
+    s.membername[4] = none;
+    s.cash = 0;
+    bookholiday(game);
+    s.membername[4] = "Member 4";
+    s.cash = 299;
+    bookholiday(game);
+    s.cash = 600;
+    dialogs.answers = {false, true, true};
+    bookholiday(game);
     EXPECT_EQ(
-        dialogs.messages(),
-        (Lines{"Please select a track from the song list.",
-               "You have sent a demo to the record company", "You have already sent a Demo Tape.",
-               "The record label thought the song was ok but not what they are looking "
-               "for."}));
+        dialogs.shown,
+        (std::vector<Shown>{
+            {Shown::message, "You haven't got a full band to send on holiday.", Icon::warning},
+            {Shown::message, "You can't afford to organise a band holiday, you need £300"},
+            {Shown::question, "Go ahead and book a 2 week holiday?"}}));
+    EXPECT_EQ(std::tie(s.cash, s.gamedate), std::tuple(600, Date{2001y / 9 / 1}));
+    s.happiness = {0, 0, 5, 7, 10};
+    s.tiredness = 3;
+    bookholiday(game);
+    EXPECT_EQ(s.happiness, (Ints<membercount>{0, 4, 9, 10, 10}));
+    EXPECT_EQ(s.gamedate, Date{2001y / 9 / 15});
+    bookholiday(game);
+    EXPECT_EQ(std::tie(s.cash, s.gamedate, s.tiredness), std::tuple(0, Date{2001y / 9 / 29}, 3));
 }
 
-TEST_F(CareerTest, TheManagerScoreIsTheRunningTotalOverAThousandRoundedDown) {
-    auto& s = game.state;
-    fillband();
+TEST_F(CareerTest, TheManagerScoreAndTheSigningTextFollowTheSignedBand) {
+    auto& s = band();
     s.happiness = {0, 10, 9, 8, 7};
     s.discord = {0, 1, 0, 2, 0};
     std::tie(s.cash, s.popularity) = std::tuple(2400, 1150);
-    EXPECT_EQ(foldscore(0, s), 3) << "the worked example: 3581";
-    EXPECT_EQ(foldscore(2000, s), 5) << "a second deal carries the first score";
-    s.happiness.fill(0);
-    s.discord.fill(0);
-    const std::pair<int, int> totals[] = {{999, 0}, {-500, -1}, {-1000, -1}, {-1001, -2}};
-    for (const auto& [cash, score] : totals) {
-        std::tie(s.cash, s.popularity) = std::tuple(static_cast<int16>(cash), 0);
-        EXPECT_EQ(foldscore(0, s), score) << cash;
+    EXPECT_EQ(foldscore(2000, s), 5) << "a second deal carries the first score: 5581";
+    const std::tuple<int, int, int> totals[] = {// cash, discord of one member, score
+                                                {999, 0, 0},
+                                                {1000, 1, 0},
+                                                {-500, 0, -1},
+                                                {-1000, 0, -1},
+                                                {-1001, 0, -2}};
+    Module1 other = s;
+    other.happiness.fill(0);
+    for (const auto& [cash, discord, score] : totals) {
+        std::tie(other.cash, other.popularity, other.discord) =
+            std::tuple(static_cast<int16>(cash), 0, Ints<4>{0, static_cast<int16>(discord)});
+        EXPECT_EQ(foldscore(0, other), score) << cash;
     }
-}
-
-TEST_F(CareerTest, TheMoodAndFameLinesChangeAtTheirBounds) {
-    const std::pair<int, const char*> moods[] = {
-        {9, " The band are pleased"},       {10, " The band are very happy"},
-        {19, " The band are very happy"},   {20, " The band are very excited"},
-        {29, " The band are very excited"}, {30, " The band are ecstatic"}};
-    for (const auto& [happiness, line] : moods)
+    for (const auto& [happiness, line] : {std::pair{9, " The band are pleased"},
+                                          {10, " The band are very happy"},
+                                          {19, " The band are very happy"},
+                                          {20, " The band are very excited"},
+                                          {29, " The band are very excited"},
+                                          {30, " The band are ecstatic"}})
         EXPECT_TRUE(moodline(happiness).starts_with(line)) << happiness;
-    const std::pair<int, const char*> fame[] = {{9, " they are virtually unknown"},
-                                                {10, " they are quite well known"},
-                                                {25, " they are quite well known"},
-                                                {26, " they are well known,"}};
-    for (const auto& [popularity, line] : fame)
+    for (const auto& [popularity, line] : {std::pair{9, " they are virtually unknown"},
+                                           {10, " they are quite well known"},
+                                           {25, " they are quite well known"},
+                                           {26, " they are well known,"}})
         EXPECT_TRUE(fameline(popularity).starts_with(line)) << popularity;
-}
 
-TEST_F(CareerTest, ASigningScoresTheOldBandAndOffersANewOneWithinItsBounds) {
-    auto& s = game.state;
-    fillband();
-    songs({50});
-    s.happiness = {0, 10, 9, 8, 7};
-    s.discord = {0, 1, 0, 2, 0};
-    std::tie(s.cash, s.popularity, s.illweeks[2]) = std::tuple(2400, 1150, 3);
+    s.illweeks[2] = 3;
     const Module1 before = s;
     newbanddraws(false);
     EXPECT_EQ(signingtext(game),
@@ -131,52 +137,56 @@ TEST_F(CareerTest, ASigningScoresTheOldBandAndOffersANewOneWithinItsBounds) {
               std::tuple(17, "Male", "Aaron Johnson", 1, 1));
     EXPECT_EQ(std::tie(s.popularity, s.cash, s.illweeks[2], s.happiness[4], s.discord[3]),
               std::tuple(1, 3000, 0, 10, 0));
-    EXPECT_EQ(std::tie(s.songcount, s.gamedate, s.instrument),
-              std::tie(before.songcount, before.gamedate, before.instrument));
+    EXPECT_EQ(std::tie(s.gamedate, s.instrument, s.lessons),
+              std::tie(before.gamedate, before.instrument, before.lessons));
     newbanddraws(true);
     newband(game);
-    EXPECT_EQ(std::tie(s.memberage[1], s.membersex[1], s.membername[1], s.talent[1], s.charisma[1],
-                       s.songwriting[1], s.popularity, s.cash),
-              std::tuple(22, "Female", "Nicole Lee", 3, 10, 3, 40, 4999));
+    EXPECT_EQ(
+        std::tie(s.memberage[1], s.membersex[1], s.membername[1], s.talent[1], s.charisma[1],
+                 s.attitude[1], s.looks[1], s.songwriting[1], s.popularity, s.bandname, s.cash),
+        std::tuple(22, "Female", "Nicole Lee", 3, 10, 10, 10, 3, 40, "Shocked Feelings", 4999));
 }
 
 TEST_F(CareerTest, YesPlaysOnWithTheNewBandAndNoStartsTheNextGameAfresh) {
-    fillband();
-    songs({50, 50});
-    game.state.popularity = 1000;
-    game.state.lessons[2] = 5;
+    auto& s = band(2);
+    s.songquality = {0, 50, 50};
+    std::tie(s.popularity, s.lessons[2]) = std::tuple(1000, 5);
+    updatesonglist(game);
+    listupdate(game);
     selectsong(game, 1);
     senddemo(game);
     newbanddraws(false);
     demoverdict(game);
     ASSERT_TRUE(game.recorddeal);
-    EXPECT_EQ(navigator.calls, (Lines{"hide main", "show recorddeal"}));
+    showmember(game, 0);            // the new band's singer, whom nobody clicked
+    game.controls.interview = true; // this week's events invited the new band
     acceptnewband(game);
-    EXPECT_EQ(std::tie(game.state.songcount, game.state.lastsong, game.state.songname[1]),
-              std::tuple(0, 0, ""));
-    EXPECT_EQ(game.controls.members.size(), 4u);
-    EXPECT_TRUE(game.controls.songlist.empty());
-    senddemo(game);
-    EXPECT_EQ(dialogs.messages().back(), "Please select a track from the song list.");
+    EXPECT_EQ(std::tie(s.songcount, s.lastsong, s.songname[2], s.songquality[2]),
+              std::tuple(0, 0, "", 0));
+    const auto& c = game.controls;
+    EXPECT_EQ(std::tuple(c.members.size(), c.songlist.size(), c.Command2, c.interview),
+              std::tuple(4u, 0u, false, true));
+    EXPECT_EQ(std::tie(game.main.Selected, game.main.selectedsong), std::tuple(0, 0));
+    EXPECT_EQ(navigator.calls,
+              (Lines{"hide main", "show recorddeal", "close recorddeal", "show main"}));
 
     navigator.calls.clear();
     newbanddraws(false);
     openrecorddeal(game);
-    const auto score = game.state.managerscore;
+    const auto score = s.managerscore;
     declinenewband(game);
     EXPECT_EQ(navigator.calls, (Lines{"show recorddeal", "close recorddeal", "show title"}));
     applicant();
     dialogs.typed = {"Fresh Start"};
     startnewgame(game);
-    auto expected = Module1{};
+    Module1 expected;
     newgame(expected);
-    expected.bandname = "Fresh Start";
-    expected.applicantslot = 1;
-    expected.popularity = 100;
-    expected.managerscore = score;
-    expected.lessons[2] = 5;
-    game.state.listslot = expected.listslot = {};
-    EXPECT_EQ(game.state, expected);
+    std::tie(expected.bandname, expected.applicantslot, expected.popularity) =
+        std::tuple("Fresh Start", 1, 100);
+    std::tie(expected.managerscore, expected.lessons) = std::tie(score, s.lessons);
+    s.listslot = expected.listslot = {};
+    EXPECT_EQ(s, expected);
+    EXPECT_EQ(s.lessons[2], 5) << "lesson progress belongs to the run";
 }
 
 } // namespace

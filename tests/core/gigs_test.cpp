@@ -1,4 +1,4 @@
-// Gigs: the band check, the venue and set list, the rating, the review and the magazine.
+// Gigs: the band check, the venues and set list, the rating, the review and the magazine.
 #include "gigs/booking.h"
 #include "gigs/rating.h"
 #include "gigs/review.h"
@@ -7,27 +7,22 @@
 namespace quorvane::testing {
 namespace {
 
-// A fit band with middling talent and looks (no random terms) and six songs of quality
-// 30 to 55, already on the set list in order; this week the first two venues are open.
+// The band with six songs of quality 30 to 55, on the set list in order.
 class GigTest : public GameTest {
 protected:
     GigTest() {
-        fillband();
-        auto& s = game.state;
-        s.talent.fill(5);
-        for (int slot = 1; slot <= setlength; ++slot) {
-            s.songname[slot] = "Song " + std::to_string(slot);
-            s.songquality[slot] = static_cast<int16>(25 + 5 * slot);
-            s.setlist[slot] = static_cast<int16>(slot);
-        }
-        s.songcount = s.lastsong = setlength;
-        s.venueopen = {0, vbtrue, vbtrue, vbfalse, vbfalse, vbfalse};
+        auto& s = band(setlength);
+        for (int position = 1; position <= setlength; ++position)
+            s.setlist[position] = static_cast<int16>(position);
+        s.venueopen = {0, vbtrue, vbtrue, vbtrue, vbtrue, vbtrue};
     }
-    // BOOK GIG, then a venue that takes the band.
+    // BOOK GIG, then a venue, APPLY and the six songs.
     void book(int venue) {
         checkgigband(game);
         choosevenue(game, venue - 1);
         ASSERT_TRUE(applyforgig(game));
+        for (int slot = 1; slot <= setlength; ++slot)
+            addgigtrack(game, slot);
     }
 };
 
@@ -40,35 +35,33 @@ TEST_F(GigTest, TheRatingScalesWithMoodAndNeverGoesNegativeOrWraps) {
         {"a negative score", {0, 10, 10, 10, 10}, 0, 100, 1, 0},
         {"popularity at the top", {0, 10, 10, 10, 10}, 32767, 0, 5, 8333},
     };
+    auto& s = game.state;
     for (const auto& [name, happiness, popularity, discord, venue, rating] : rows) {
-        auto& s = game.state;
         s.happiness = happiness;
         s.popularity = static_cast<int16>(popularity);
         s.discord.fill(static_cast<int16>(discord));
         EXPECT_EQ(rategig(s, venue, random), rating) << name;
     }
-}
-
-TEST_F(GigTest, WeakAndStrongTalentAndLooksDrawMemberByMember) {
-    auto& s = game.state;
-    std::tie(s.talent[1], s.looks[1], s.talent[2], s.looks[2]) = std::tuple(2, 9, 9, 1);
-    // 0..4 each: talent 2 loses 4 + 2, looks 9 wins 0 + 1, talent 9 wins 2 + 1, looks 1 loses 1 + 1
+    s.discord.fill(0);
+    s.popularity = 100;
+    s.talent = s.looks = {0, 3, 7, 3, 7}; // inside 3..7: nothing drawn
+    EXPECT_EQ(rategig(s, 2, random), 103);
+    s.talent = {0, 2, 8, 5, 5};
+    s.looks = {0, 8, 2, 5, 5};
+    // Each 0..4: talent 2 loses 4 + 2, looks 8 wins 0 + 1, talent 8 wins 2 + 1, looks 2 loses 1 + 1
     random.give({{5, 5}, {1, 5}, {3, 5}, {2, 5}});
     EXPECT_EQ(rategig(s, 2, random), (415 - 6 + 1 + 3 - 2) / 4);
 }
 
-TEST_F(GigTest, ARepeatedTrackCancelsOutUnlessItIsOutstanding) {
+TEST_F(GigTest, ARepeatedTrackCancelsOutUnlessOutstandingAndTheBestIsTheFirstOfTheTop) {
     auto& s = game.state;
     s.setlist[2] = 1; // the first song twice, the second not at all
     for (const auto& [quality, rating] : {std::pair{79, (190 + 160) / 4}, {80, (350 + 160) / 4}}) {
         s.songquality[1] = static_cast<int16>(quality);
         EXPECT_EQ(rategig(s, 2, random), rating) << quality;
     }
-}
-
-TEST_F(GigTest, TheBestSongIsTheFirstOfTheHighestQuality) {
-    auto& s = game.state;
     s.songquality = {0, 30, 55, 40, 55, 50, 20};
+    s.setlist = {0, 1, 2, 3, 4, 5, 6};
     EXPECT_EQ(bestofset(s), 2);
     s.setlist = {0, 6, 4, 5, 2, 1, 3};
     EXPECT_EQ(bestofset(s), 4);
@@ -81,46 +74,58 @@ TEST_F(GigTest, TheBandMustBeCompleteAndFitSlotBySlot) {
         {3, 2, "Member 2 is ill and cannot perform, they are expected to be fit in 1 weeks."},
     };
     for (const auto& [empty, ill, message] : rows) {
-        fillband();
-        game.state.membername[empty] = none;
+        band(setlength).membername[empty] = none;
         game.state.illweeks[ill] = 1;
         checkgigband(game);
         EXPECT_EQ(dialogs.messages().back(), message);
         EXPECT_FALSE(game.gig);
     }
-    fillband();
-    game.state.illweeks[2] = 0;
+    band(setlength);
+    game.state.venueopen[4] = vbfalse;
     checkgigband(game);
     ASSERT_TRUE(game.gig);
     EXPECT_EQ(game.gig->Combo1.size(), 6u);
-    EXPECT_EQ(game.gig->location, (std::array{true, true, false, false, false}));
+    EXPECT_EQ(game.gig->location, (std::array{true, true, true, false, true}));
+    choosevenue(game, 3); // closed this week
+    EXPECT_FALSE(game.gig->command1);
     EXPECT_EQ(navigator.calls, (Lines{"show gig", "hide main"}));
 }
 
-TEST_F(GigTest, AVenueTakesABandAsPopularAsItAsksAndTheAnswerStands) {
+TEST_F(GigTest, EachVenueTakesABandAsPopularAsItAsksAndPaysItsFee) {
+    const std::tuple<int, int, int> venues[] = {// venue, popularity asked, fee
+                                                {1, 3, 0},
+                                                {2, 60, 50},
+                                                {3, 200, 100},
+                                                {4, 260, 150},
+                                                {5, 310, 250}};
     auto& s = game.state;
-    s.popularity = 59;
-    checkgigband(game);
-    choosevenue(game, 3); // closed this week
-    EXPECT_FALSE(game.gig->command1);
-    choosevenue(game, 1);
-    EXPECT_FALSE(applyforgig(game));
-    EXPECT_FALSE(game.gig->picker || game.gig->command4);
-    s.popularity = 60;
-    EXPECT_TRUE(applyforgig(game));
-    s.popularity = 2;
-    choosevenue(game, 0);
-    EXPECT_FALSE(applyforgig(game));
-    EXPECT_TRUE(game.gig->picker && game.gig->command4) << "an acceptance stays in force";
-    EXPECT_EQ(dialogs.messages(),
-              (Lines{"Your request has been rejected.", "You have been allowed to play a gig!",
-                     "Your request has been rejected."}));
+    for (const auto& [venue, asked, fee] : venues) {
+        std::tie(s.popularity, s.cash) = std::tuple(static_cast<int16>(asked - 1), 0);
+        checkgigband(game);
+        choosevenue(game, venue - 1);
+        EXPECT_FALSE(applyforgig(game)) << venue;
+        EXPECT_FALSE(game.gig->picker || game.gig->command4);
+        s.popularity = static_cast<int16>(asked);
+        EXPECT_TRUE(applyforgig(game)) << venue;
+        for (int slot = 1; slot <= setlength; ++slot)
+            addgigtrack(game, slot);
+        random.give({{1, 2}, {1, 5}});
+        playgig(game);
+        EXPECT_EQ(s.cash, fee) << venue;
+        closemagazine(game);
+    }
 }
 
 TEST_F(GigTest, TheListFillsToSixThenRefusesBeforeLookingForDuplicates) {
-    book(1);
-    for (int slot = 1; slot <= setlength; ++slot)
-        EXPECT_EQ(addgigtrack(game, 7 - slot), TrackAdded::added);
+    checkgigband(game);
+    EXPECT_EQ(addgigtrack(game, 1), TrackAdded::ignored) << "not before a venue has said yes";
+    choosevenue(game, 0);
+    applyforgig(game);
+    choosevenue(game, 4);
+    EXPECT_FALSE(applyforgig(game));
+    EXPECT_TRUE(game.gig->picker && game.gig->command4) << "an acceptance stays in force";
+    for (int slot = setlength; slot >= 1; --slot)
+        EXPECT_EQ(addgigtrack(game, slot), TrackAdded::added);
     EXPECT_EQ(game.gig->tracks[2], "3. Song 4");
     EXPECT_EQ(addgigtrack(game, 6), TrackAdded::full);
     cleargiglist(game);
@@ -131,42 +136,33 @@ TEST_F(GigTest, TheListFillsToSixThenRefusesBeforeLookingForDuplicates) {
     playgig(game);
     EXPECT_EQ(game.state, before);
     EXPECT_EQ(dialogs.messages(),
-              (Lines{"You have been allowed to play a gig!", "No more tracks can be added",
-                     "This track is already on the list!", "You must have a full list of songs!"}));
+              (Lines{"You have been allowed to play a gig!", "Your request has been rejected.",
+                     "No more tracks can be added", "This track is already on the list!",
+                     "You must have a full list of songs!"}));
 }
 
-TEST_F(GigTest, AGigPaysTheVenueRaisesPopularityAndEndsInTheMagazine) {
-    const std::tuple<int, int, int, const char*> rows[] = {
-        // venue, rating, fee, review
-        {1, 89, 0,
-         "The Testers played a poor gig last night although there were flashes of "
-         "promise from certain individuals."},
-        {2, 103, 50,
-         "The Testers played a poor gig last night although there were flashes of "
-         "promise from certain individuals."},
-    };
-    for (const auto& [venue, rating, fee, review] : rows) {
-        auto& s = game.state;
-        std::tie(s.popularity, s.cash) = std::tuple(100, 1000);
-        navigator.calls.clear();
-        book(venue);
-        for (int slot = 1; slot <= setlength; ++slot)
-            addgigtrack(game, slot);
-        random.give({{1, 2}, {1, 5}});
-        playgig(game);
-        EXPECT_EQ(std::tie(s.popularity, s.cash, s.bestsong),
-                  std::tuple(100 + rating, 1000 + fee, 6));
-        EXPECT_EQ(s.setlist, (Ints<setlength>{}));
-        EXPECT_EQ(s.gigreview, review);
-        EXPECT_EQ(game.magazine->txtnews, std::string(review) +
-                                              " The best song of the gig was Song 6 which "
-                                              "went down a storm!");
-        EXPECT_FALSE(game.gig || game.controls.command4);
-        closemagazine(game);
-        EXPECT_FALSE(game.magazine);
-        EXPECT_EQ(navigator.calls, (Lines{"show gig", "hide main", "close gig", "show magazine",
-                                          "close magazine", "show main"}));
-    }
+TEST_F(GigTest, AGigRaisesPopularityAndEndsInTheMagazine) {
+    auto& s = game.state;
+    book(2);
+    navigator.calls.clear();
+    random.give({{1, 2}, {1, 5}});
+    playgig(game);
+    EXPECT_EQ(std::tie(s.popularity, s.cash, s.bestsong, s.setlist),
+              std::tuple(100 + 103, 1000 + 50, 6, Ints<setlength>{}));
+    const std::string review = "The Testers played a poor gig last night although there were "
+                               "flashes of promise from certain individuals.";
+    EXPECT_EQ(s.gigreview, review);
+    EXPECT_EQ(game.magazine->txtnews,
+              review + " The best song of the gig was Song 6 which went down a storm!");
+    EXPECT_FALSE(game.gig || game.controls.command4);
+    closemagazine(game);
+    EXPECT_FALSE(game.magazine);
+    EXPECT_EQ(navigator.calls,
+              (Lines{"close gig", "show magazine", "close magazine", "show main"}));
+    book(1);
+    closegig(game); // BACK uses nothing up
+    EXPECT_EQ(std::tie(s.cash, s.bestsong, game.gig), std::tuple(1050, 6, std::nullopt));
+    EXPECT_EQ(navigator.calls.back(), "show main");
 }
 
 TEST_F(GigTest, ABadGigUpsetsOneMemberAndEveryRatingGetsItsTier) {

@@ -1,6 +1,7 @@
-// Plays many careers at random through the operations the screens call, and checks the
-// game after every action. `soak [actions] [seed]` prints one line of totals and fails on
-// any broken invariant.
+// Plays many careers at random through the operations the screens call, clicking only what
+// the screen in front offers (and now and then a file options screen left behind), and checks
+// the whole game after every action. `soak [actions] [seed]` prints one line of totals and
+// fails on any broken invariant.
 #include "career/recorddeal.h"
 #include "gigs/booking.h"
 #include "gigs/rating.h"
@@ -22,26 +23,34 @@
 #include "turn/nextweek.h"
 #include "turn/promotion.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <string>
+#include <set>
 
 namespace quorvane::testing {
 namespace {
 
-// Answers at random, and keeps the last message so the driver knows how a save went.
+// Answers at random and keeps what the action said, for the checks and the message log.
 class CoinDialogs final : public Dialogs {
 public:
     explicit CoinDialogs(Random& coin) : coin_(coin) {}
-    void message(std::string_view text, Icon) override { last = text; }
-    bool ask(std::string_view) override { return draw(coin_, 2) == 1; }
-    std::string prompt(std::string_view, std::string_view, std::string_view) override {
+    void message(std::string_view text, Icon) override { note(text); }
+    bool ask(std::string_view text) override { return note(text), draw(coin_, 2) == 1; }
+    std::string prompt(std::string_view text, std::string_view, std::string_view) override {
+        note(text);
         return draw(coin_, 10) == 1 ? "" : "Soak " + std::to_string(draw(coin_, 99));
     }
-    std::string last;
+    bool said(std::string_view text) const { return std::ranges::count(texts, text) > 0; }
+    std::vector<std::string> texts; // since the action began
 
 private:
+    void note(std::string_view text) {
+        if (logged_.emplace(text).second) logshown(text);
+        texts.emplace_back(text);
+    }
     Random& coin_;
+    std::set<std::string, std::less<>> logged_;
 };
 
 struct Totals {
@@ -61,15 +70,19 @@ public:
 private:
     int pick(int n) { return below(clicks_, n); }
     void act();
+    void ontitle();
     void onmain();
-    void newcareer();
-    void gig();
-    void save();
-    void load();
-    void check(const Module1& before);
-    void checkranges();
-    void checklists();
+    void ongig();
+    void onfileoptions();
+    void openfiles(FileMode mode);
+    void nextweek();
+    void replaced(bool fresh);
+    void check(const Game& before);
+    void checkmembers();
+    void checkcounters();
+    void checkcontrols(const Game& before);
     void checkscreens();
+    void checkstorage(const Game& before);
     void violated(const std::string& what);
     void writefamousband();
 
@@ -79,64 +92,78 @@ private:
     Game game_;
     std::string folder_;
     Totals& totals_;
-    bool loaded_ = false;   // the last action loaded a game: any value may change at once
-    bool declined_ = false; // NO to a new band: the title screen is back on purpose
-    bool playing_ = false;  // a game has started since the program did
+    // What the rules say the controls must show, kept apart from the game's own flags.
+    bool mayinterview_ = false; // the week's invitation is not used yet
+    bool maybook_ = true;       // no gig played this week
+    bool nameclicked_ = false;  // a file picked or the name box clicked: SAVE works
+    bool filepicked_ = false;   // a file picked: LOAD works
+    bool stale_ = false;        // the action clicked a file options screen not up
+    bool replaced_ = false;     // another band took the screen: nothing of the old is picked
+    bool playing_ = false;      // a game has started since the program did
+    bool declined_ = false;     // NO to a new band: the title screen is back on purpose
 };
 
-// A band on the brink of a deal, saved where the load action finds it, so careers end in
-// signings often enough for the record-deal screen to be played.
+// A band on the brink of a deal, saved where LOAD finds it, so careers end in signings often
+// enough for the record-deal screen to be played.
 void Soak::writefamousband() {
     Module1 famous = game_.state;
+    formband(famous, setlength);
     famous.bandname = "Famous";
-    for (int slot = 1; slot <= membercount; ++slot) {
-        famous.membername[slot] = "Star " + std::to_string(slot);
-        famous.happiness[slot] = 10;
-        famous.talent[slot] = famous.looks[slot] = famous.charisma[slot] = 9;
-        famous.attitude[slot] = 5;
-    }
-    for (int slot = 1; slot <= setlength; ++slot) {
-        famous.songname[slot] = "Hit " + std::to_string(slot);
-        famous.songquality[slot] = 45;
-    }
-    famous.songcount = famous.lastsong = setlength;
+    famous.songquality.fill(45);
     std::tie(famous.popularity, famous.cash) = std::tuple(32000, 32000);
     if (savegame(famous, folder_ + "/famous.zef")) violated("the famous band could not be saved");
 }
 
 void Soak::run(long actions) {
     for (long i = 0; i < actions; ++i) {
-        const Module1 before = game_.state;
-        loaded_ = false;
+        const Game before = game_;
+        dialogs_.texts.clear();
+        stale_ = replaced_ = false;
         act();
         ++totals_.actions;
-        if (game_.state.gamedate != before.gamedate) ++totals_.weeks;
+        totals_.weeks += game_.state.gamedate != before.state.gamedate;
         check(before);
     }
 }
 
 void Soak::act() {
+    // A file options screen in front is clicked often, one left hidden now and then.
+    if (game_.fileoptions && pick(game_.screens.shown(Screen::fileoptions) ? 2 : 8) == 0)
+        return onfileoptions();
     if (game_.recorddeal) {
         if (pick(2) == 0) {
             acceptnewband(game_);
+            replaced(false);
             ++totals_.careers;
         } else {
             declinenewband(game_);
             declined_ = true;
         }
+    } else if (game_.magazine) {
+        closemagazine(game_);
+    } else if (game_.gig) {
+        ongig();
     } else if (game_.screens.shown(Screen::title)) {
-        pick(4) == 0 ? load() : newcareer();
+        ontitle();
     } else {
         onmain();
     }
 }
 
-void Soak::newcareer() {
-    startnewgame(game_);
-    if (!game_.screens.shown(Screen::main)) return;
-    ++totals_.careers;
-    declined_ = false;
-    playing_ = true;
+void Soak::ontitle() {
+    switch (pick(4)) {
+    case 0:
+        return openfiles(FileMode::load);
+    case 1:
+        return secretjoke(game_);
+    default:
+        startnewgame(game_);
+        if (!game_.screens.shown(Screen::main)) return;
+        replaced(true);
+        ++totals_.careers;
+        declined_ = false;
+        playing_ = true;
+    }
 }
 
 // The main screen's clicks that need only the game and a number to pick a row or level.
@@ -151,89 +178,104 @@ const Click clicks[] = {[](Game& g, int) { hireapplicant(g); },
                         [](Game& g, int n) { selectsong(g, n - 1); },
                         [](Game& g, int) { memberreport(g); },
                         [](Game& g, int) { bookholiday(g); },
-                        [](Game& g, int) { giveinterview(g); },
+                        [](Game& g, int) { checkgigband(g); },
                         [](Game& g, int) { senddemo(g); }};
 constexpr int clickcount = static_cast<int>(std::size(clicks));
 
-// Every click of the main screen: NEXT WEEK most often, saving and loading rarely, as
-// they wait for the disk.
+// Every click of the main screen: NEXT WEEK most often.
 void Soak::onmain() {
-    const int roll = pick(clickcount + 10);
+    const int roll = pick(clickcount + 8);
     if (roll < clickcount) {
         clicks[roll](game_, pick(songlimit + 1));
-    } else if (roll < clickcount + 2) {
-        gig();
-    } else if (roll == clickcount + 2) {
-        pick(2) == 0 ? save() : load();
+    } else if (roll == clickcount) {
+        const bool could = game_.controls.interview;
+        giveinterview(game_);
+        mayinterview_ = mayinterview_ && !could;
+    } else if (roll == clickcount + 1) {
+        openfiles(FileMode::save);
     } else {
-        const bool sent = game_.main.demo;
-        nextweek(game_);
-        totals_.signings += sent && game_.recorddeal;
+        nextweek();
     }
 }
 
-// BOOK GIG and whatever the gig screen allows; PLAY GIG or BACK, then OK on the magazine.
-void Soak::gig() {
-    checkgigband(game_);
-    if (!game_.gig) return;
-    for (int clicks = pick(12); clicks > 0; --clicks) {
-        switch (pick(4)) {
-        case 0:
-            choosevenue(game_, pick(venuecount));
-            break;
-        case 1:
-            applyforgig(game_);
-            break;
-        case 2:
-            cleargiglist(game_);
-            break;
-        default:
-            addgigtrack(game_, pick(game_.state.songcount + 1));
-            break;
-        }
-    }
-    if (game_.gig->picker)
-        for (int track = 1; track <= std::min<int>(game_.state.songcount, setlength); ++track)
-            addgigtrack(game_, track);
-    if (pick(5) > 0) playgig(game_);
-    closegig(game_);
-    closemagazine(game_);
-}
-
-// GAME OPTIONS, a name, SAVE. A game reported saved must load back as this very game, and a
-// failed save must leave the screen open.
-void Soak::save() {
-    const std::string name = "career" + std::to_string(pick(2)) + ".zef";
-    openfileoptions(game_, FileMode::save, folder_);
-    typefilename(game_, name);
-    clickfilename(game_);
-    dialogs_.last.clear();
-    savebutton(game_);
-    if (dialogs_.last != "Game Saved") {
-        if (!game_.fileoptions) violated("a failed save closed the file options screen");
-        closefileoptions(game_);
+// Last week's invitation lapses early in the week; a week that cannot pay its wages stops
+// before BOOK GIG comes back and before the events can bring a new one.
+void Soak::nextweek() {
+    const bool sent = game_.main.demo;
+    quorvane::nextweek(game_);
+    mayinterview_ = dialogs_.said("You have been invited for a Radio interview!") ||
+                    dialogs_.said("You have been invited onto a cable T.V music show!");
+    if (dialogs_.said("You don't have enough money to pay the band and expenses! Therefore the "
+                      "band has quit to find a new manager."))
         return;
-    }
-    Module1 reloaded = game_.state;
-    reloaded.bandname += "?";
-    if (!loadgame(reloaded, folder_ + "/" + name) || reloaded != game_.state)
-        violated("a game reported saved does not load back as the same game");
+    maybook_ = true;
+    totals_.signings += sent && game_.recorddeal;
 }
 
-// LOAD from the title screen or through GAME OPTIONS; a missing file is refused.
-void Soak::load() {
-    const bool fromtitle = game_.screens.shown(Screen::title);
-    openfileoptions(game_, fromtitle ? FileMode::load : FileMode::save, folder_);
-    const char* names[] = {"famous.zef", "career0.zef", "career1.zef", "missing.zef"};
-    pickfile(game_, names[pick(4)]);
-    loadbutton(game_);
-    loaded_ = !game_.fileoptions;
-    if (loaded_) {
-        totals_.careers += fromtitle;
-        declined_ = false;
-        playing_ = true;
+// Whatever the gig screen allows; PLAY GIG most often once six tracks are on the list.
+void Soak::ongig() {
+    switch (pick(8)) {
+    case 0:
+        return choosevenue(game_, pick(venuecount + 1) - 1);
+    case 1:
+        return void(applyforgig(game_));
+    case 2:
+        return cleargiglist(game_);
+    case 3:
+        return closegig(game_);
+    case 4:
+    case 5:
+        playgig(game_);
+        maybook_ = maybook_ && !game_.magazine;
+        return;
+    default:
+        return void(addgigtrack(game_, pick(game_.state.songcount + 2)));
     }
-    if (game_.fileoptions) closefileoptionswindow(game_);
+}
+
+// GAME OPTIONS or LOAD GAME; the screen may be left open while other screens are clicked.
+void Soak::openfiles(FileMode mode) {
+    if (!game_.fileoptions) nameclicked_ = filepicked_ = false;
+    openfileoptions(game_, mode, folder_);
+}
+
+// A click on the file options screen, which may be hidden, or gone behind its opener.
+void Soak::onfileoptions() {
+    stale_ = !game_.screens.shown(Screen::fileoptions);
+    const char* names[] = {"famous.zef", "career0.zef", "career1.zef", "missing.zef"};
+    switch (pick(9)) {
+    case 0:
+    case 1:
+        pickfile(game_, names[pick(4)]);
+        if (!stale_) filepicked_ = nameclicked_ = true;
+        return;
+    case 2:
+        clickfilename(game_);
+        if (!stale_) nameclicked_ = true;
+        return;
+    case 3:
+        return typefilename(game_, names[1 + pick(2)]);
+    case 4:
+        return backbutton(game_);
+    case 5:
+        return closefileoptionswindow(game_);
+    case 6:
+        return savebutton(game_);
+    default:
+        loadbutton(game_);
+        if (!dialogs_.said("Game Loaded")) return;
+        replaced(true);
+        totals_.careers += !playing_ || declined_;
+        playing_ = true;
+        declined_ = false;
+    }
+}
+
+// Another band took the screen. A new or loaded game starts as a fresh program would show
+// it; a new band plays on in the week that signed the old one.
+void Soak::replaced(bool fresh) {
+    replaced_ = true;
+    if (fresh) mayinterview_ = false, maybook_ = true;
 }
 
 void Soak::violated(const std::string& what) {
@@ -241,33 +283,53 @@ void Soak::violated(const std::string& what) {
         std::fprintf(stderr, "violation after action %ld: %s\n", totals_.actions, what.c_str());
 }
 
-void Soak::check(const Module1& before) {
-    checkranges();
-    checklists();
+void Soak::check(const Game& before) {
+    checkmembers();
+    checkcounters();
+    checkcontrols(before);
     checkscreens();
+    checkstorage(before);
+    if (stale_ && (game_.state != before.state || !dialogs_.texts.empty() || !game_.fileoptions ||
+                   game_.fileoptions->thefile != before.fileoptions->thefile ||
+                   game_.screens.shown(Screen::fileoptions)))
+        violated("a file options screen that is not up acted");
+    // A 16-bit sum that wrapped would jump by more than the range allows.
     const auto& s = game_.state;
-    // A 16-bit sum that wrapped would jump by more than the range allows; a load or a new
-    // band may replace any value at once.
-    const bool replaced = loaded_ || before.bandname != s.bandname;
-    if (!replaced && (std::abs(s.cash - before.cash) > 32767 ||
-                      std::abs(s.popularity - before.popularity) > 32767))
+    if (!replaced_ && (std::abs(s.cash - before.state.cash) > 32767 ||
+                       std::abs(s.popularity - before.state.popularity) > 32767))
         violated("cash or popularity wrapped");
-    if (!game_.screens.shown(Screen::main)) return;
-    const auto bytes = encodesave(s);
-    if (!bytes || decodesave(*bytes, s) != s) violated("saving and loading changes the game");
 }
 
-void Soak::checkranges() {
+// Every member's values within what hiring, training and the weeks can make of them.
+void Soak::checkmembers() {
+    const auto& s = game_.state;
+    auto within = [](int value, int low, int high) { return value >= low && value <= high; };
+    for (int slot = 1; slot <= membercount; ++slot) {
+        bool sound = s.happiness[slot] <= 10 && s.discord[slot] >= 0 &&
+                     within(s.illweeks[slot], 0, 10) && within(s.lessons[slot], 0, 6);
+        if (s.occupied(slot))
+            sound = sound && within(s.memberage[slot], 17, 22) && s.talent[slot] >= 1 &&
+                    within(s.charisma[slot], 1, 10) && within(s.attitude[slot], 1, 10) &&
+                    within(s.looks[slot], 1, 10) && within(s.songwriting[slot], 1, 3) &&
+                    (s.membersex[slot] == "Male" || s.membersex[slot] == "Female");
+        if (!sound) violated("member " + std::to_string(slot) + " is out of range");
+    }
+}
+
+void Soak::checkcounters() {
     const auto& s = game_.state;
     auto within = [](int value, int low, int high) { return value >= low && value <= high; };
     bool sound = within(s.applicantslot, 1, membercount) && within(s.songcount, 0, songlimit) &&
                  s.lastsong == s.songcount && within(s.songtimer, 1, songidle) &&
                  (s.songtimer == songidle || s.songcount < songlimit) &&
-                 within(s.promotion, 0, 4) && s.tiredness >= 0 &&
+                 within(s.promotion, 0, 4) && s.tiredness >= 0 && within(s.invitation, 0, 2) &&
+                 s.popularity >= 0 && s.cash >= 0 && s.applicantsthisweek >= 0 &&
                  within(game_.main.Selected, 0, membercount) &&
                  within(game_.main.selectedsong, 0, songlimit);
+    for (int song = 1; song <= s.songcount; ++song)
+        sound = sound && s.songquality[song] >= 8 && s.songname[song].find(' ') != 0;
     for (int slot = 1; slot <= membercount; ++slot)
-        sound = sound && s.illweeks[slot] >= 0 && within(s.listslot[slot], 0, membercount);
+        sound = sound && within(s.listslot[slot], 0, membercount);
     for (int venue = 1; venue <= venuecount; ++venue)
         sound = sound && (s.venueopen[venue] == vbtrue || s.venueopen[venue] == vbfalse);
     for (int position = 1; position <= setlength; ++position)
@@ -275,33 +337,78 @@ void Soak::checkranges() {
     if (!sound) violated("a counter or index is out of its range");
 }
 
-void Soak::checklists() {
+// Every enabled flag and list follows the state it comes from.
+void Soak::checkcontrols(const Game& before) {
     const auto& s = game_.state;
     const auto& c = game_.controls;
-    std::vector<std::string> members, songs;
-    for (int slot = 1; slot <= membercount; ++slot)
-        if (s.occupied(slot)) members.push_back(s.membername[slot]);
-    for (int slot = 1; slot <= s.songcount; ++slot)
-        songs.push_back(s.songname[slot]);
-    if (game_.screens.shown(Screen::main) && (c.members != members || c.songlist != songs))
-        violated("the member or track list is not the band's");
-    if (s.fullband() && (c.hire || c.txtapplicant != "No Applicants"))
-        violated("a full band is offered an applicant");
+    if (game_.screens.shown(Screen::main)) {
+        std::vector<std::string> members, songs;
+        for (int slot = 1; slot <= membercount; ++slot)
+            if (s.occupied(slot)) members.push_back(s.membername[slot]);
+        for (int slot = 1; slot <= s.songcount; ++slot)
+            songs.push_back(s.songname[slot]);
+        if (c.members != members || c.songlist != songs)
+            violated("the member or track list is not the band's");
+    }
+    if (c.hire != c.dismiss || (s.fullband() && (c.hire || c.txtapplicant != "No Applicants")))
+        violated("HIRE and DISMISS do not follow the vacancies");
     if (c.Command2 && selectedmember(game_) == 0) violated("SACK is enabled with nobody picked");
+    if (replaced_ && (game_.main.Selected != 0 || game_.main.selectedsong != 0 || c.Command2))
+        violated("a pick of the band before outlived it");
+    if (c.interview != mayinterview_) violated("INTERVIEW does not follow the week's invitation");
+    if (c.command4 != maybook_) violated("BOOK GIG does not follow this week's gig");
+    if (const auto& f = game_.fileoptions; f && (f->save != nameclicked_ || f->load != filepicked_))
+        violated("SAVE or LOAD does not follow the name box and the file picked");
+    if (const auto& g = game_.gig) {
+        bool sound = g->trackcount >= 0 && g->trackcount <= setlength &&
+                     g->command1 == (g->checkindex != 0) && (!g->picker || g->command4) &&
+                     static_cast<int>(g->Combo1.size()) == s.songcount;
+        for (int i = 0; i < setlength; ++i)
+            sound = sound && g->tracks[static_cast<std::size_t>(i)].empty() == (i >= g->trackcount);
+        if (g->checkindex != 0)
+            sound = sound && g->location[static_cast<std::size_t>(g->checkindex - 1)];
+        if (!sound) violated("the gig screen's controls do not follow the booking");
+    }
+    if (before.gig && !game_.gig && game_.magazine && s.popularity < before.state.popularity)
+        violated("a gig lowered popularity");
 }
 
+// One screen in front, a file options screen only over the one that opened it.
 void Soak::checkscreens() {
     const auto& sc = game_.screens;
-    const int current =
-        sc.shown(Screen::main) + sc.shown(Screen::title) + sc.shown(Screen::recorddeal);
-    if (current != 1) violated("not exactly one of main, title and record deal is shown");
+    int front = 0;
+    for (Screen s :
+         {Screen::main, Screen::title, Screen::gig, Screen::magazine, Screen::recorddeal})
+        front += sc.shown(s);
+    if (front != 1) violated("not exactly one of main, title, gig, magazine and record deal is up");
     if (sc.shown(Screen::title) && playing_ && !declined_)
         violated("the title screen came back over a running game");
-    if (sc.shown(Screen::gig) || sc.shown(Screen::magazine) || sc.shown(Screen::fileoptions) ||
-        game_.gig || game_.magazine || game_.fileoptions)
-        violated("a gig, magazine or file options screen was left open");
-    if (sc.shown(Screen::recorddeal) != game_.recorddeal.has_value())
-        violated("the record-deal screen and its text disagree");
+    if (sc.shown(Screen::gig) != game_.gig.has_value() ||
+        sc.shown(Screen::magazine) != game_.magazine.has_value() ||
+        sc.shown(Screen::recorddeal) != game_.recorddeal.has_value())
+        violated("a screen and its controls disagree");
+    if (sc.shown(Screen::fileoptions)) {
+        const Screen opener = game_.fileoptions && game_.fileoptions->mode == FileMode::save
+                                  ? Screen::main
+                                  : Screen::title;
+        if (!game_.fileoptions || sc.owner(Screen::fileoptions) != opener || !sc.shown(opener))
+            violated("the file options screen is up without its opener");
+    }
+}
+
+// What the main screen shows can be saved and loaded back unchanged, and a game reported
+// saved loads back as itself.
+void Soak::checkstorage(const Game& before) {
+    const auto& s = game_.state;
+    if (game_.screens.shown(Screen::main)) {
+        const auto bytes = encodesave(s);
+        if (!bytes || decodesave(*bytes, s) != s) violated("saving and loading changes the game");
+    }
+    if (!dialogs_.said("Game Saved")) return;
+    Module1 reloaded = before.state;
+    reloaded.bandname += "?";
+    if (!loadgame(reloaded, chosenpath(*before.fileoptions)) || reloaded != s)
+        violated("a game reported saved does not load back as the same game");
 }
 
 } // namespace

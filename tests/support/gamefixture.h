@@ -1,4 +1,4 @@
-// A new game wired to scripted stand-ins, with helpers to set up a band without any draws.
+// A new game wired to scripted stand-ins, with the draws of the commonest steps.
 #pragma once
 
 #include "state/game.h"
@@ -29,17 +29,13 @@ protected:
         for (int n : {6, 2, 30, 30, 3, 10, 10, 10, 3})
             random.give(1, n);
     }
-    // The draws after the song of a quiet week: wages of £1 a member, every venue closed,
-    // and events in which nothing happens, for the band as it stands.
+    // The draws of a week after the song: wages of £1 a member, every venue closed, and
+    // events in which nothing happens, for the band as it stands.
     void quietweek() {
-        for (int slot = 1; slot <= membercount; ++slot)
-            if (game.state.occupied(slot)) random.give(1, 3);
-        random.give(2, 2, venuecount);
-        calmweek();
-    }
-    // The draws of a week's events in which nothing happens, for the band as it stands.
-    void calmweek() {
         const auto& s = game.state;
+        for (int slot = 1; slot <= membercount; ++slot)
+            if (s.occupied(slot)) random.give(1, 3);
+        random.give(2, 2, venuecount);
         for (int slot = 1; slot <= membercount; ++slot)
             if (s.attitude[slot] < 4) random.give(1, s.attitude[slot]);
         for (int slot = 1; slot <= membercount; ++slot)
@@ -48,18 +44,13 @@ protected:
         random.give(100, 100);
         if (s.popularity > 500) random.give(10, 10);
     }
-    // A plain member: fit, happy, middling at everything.
-    void fill(int slot, const std::string& name) {
-        auto& s = game.state;
-        s.membername[slot] = name;
-        s.membersex[slot] = "Male";
-        s.happiness[slot] = 10;
-        s.talent[slot] = s.songwriting[slot] = 2;
-        s.charisma[slot] = s.attitude[slot] = s.looks[slot] = 5;
+    // The draws the screen's refresh makes: an applicant while a slot is vacant.
+    void refreshdraws() {
+        if (!game.state.fullband()) applicant();
     }
-    void fillband() {
-        for (int slot = 1; slot <= membercount; ++slot)
-            fill(slot, "Member " + std::to_string(slot));
+    Module1& band(int songs = 0) {
+        formband(game.state, songs);
+        return game.state;
     }
 
     ScriptedRandom random;

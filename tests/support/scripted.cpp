@@ -7,32 +7,31 @@
 
 namespace quorvane::testing {
 
-namespace {
-
-// Every text a box shows goes to the log the message check reads, when the tests keep one.
 void logshown(std::string_view text) {
     static const char* const log = std::getenv("QUORVANE_SHOWN_LOG");
     if (log) std::ofstream(log, std::ios::app) << text << '\n';
 }
 
-} // namespace
-
 double ScriptedRandom::uniform(int range) {
     const std::string draw = "a draw of 1.." + std::to_string(range);
     if (values_.empty()) throw std::logic_error("unscripted: " + draw);
-    const Scripted next = values_.front();
-    if (next.range != range)
-        throw std::logic_error("a value scripted for 1.." + std::to_string(next.range) +
-                               " was taken by " + draw);
+    const auto [value, meant] = values_.front();
+    if (meant != range)
+        throw std::logic_error("a value for 1.." + std::to_string(meant) + " taken by " + draw);
     values_.pop_front();
-    return next.value;
+    return value;
+}
+
+void ScriptedRandom::give(std::initializer_list<std::pair<int, int>> draws) {
+    for (auto [k, n] : draws)
+        give(k, n);
 }
 
 void ScriptedRandom::give(int k, int n, int times) {
     // The middle of the k-th of n equal bands, clear of rounding at its edges. A draw scaled by
     // 0 or less (a skill of 0, say) gives the same whatever the value.
     for (int i = 0; i < times; ++i)
-        values_.push_back({n > 0 ? (k - 0.5) / n : 0.5, n});
+        values_.emplace_back(n > 0 ? (k - 0.5) / n : 0.5, n);
 }
 
 void ScriptedDialogs::message(std::string_view text, Icon icon) {
@@ -76,6 +75,23 @@ void RecordingNavigator::note(const char* change, Screen screen) {
     static const char* const names[] = {"main", "title",    "fileoptions",
                                         "gig",  "magazine", "recorddeal"};
     calls.push_back(change + std::string(names[static_cast<int>(screen)]));
+}
+
+void formband(Module1& s, int songs) {
+    for (int slot = 1; slot <= membercount; ++slot) {
+        s.membername[slot] = "Member " + std::to_string(slot);
+        s.membersex[slot] = "Male";
+        s.memberage[slot] = 20;
+        s.happiness[slot] = 10;
+        s.discord[slot] = s.illweeks[slot] = 0;
+        s.talent[slot] = s.charisma[slot] = s.attitude[slot] = s.looks[slot] = 5;
+        s.songwriting[slot] = 2;
+    }
+    for (int slot = 1; slot <= songs; ++slot) {
+        s.songname[slot] = "Song " + std::to_string(slot);
+        s.songquality[slot] = static_cast<int16>(25 + 5 * slot);
+    }
+    s.songcount = s.lastsong = static_cast<int16>(songs);
 }
 
 } // namespace quorvane::testing

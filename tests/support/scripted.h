@@ -4,10 +4,10 @@
 #include "ports/dialogs.h"
 #include "ports/navigator.h"
 #include "ports/random.h"
+#include "state/module1.h"
 
 #include <deque>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace quorvane::testing {
@@ -17,21 +17,13 @@ namespace quorvane::testing {
 class ScriptedRandom final : public Random {
 public:
     double uniform(int range) override;
-    // Queues a value that makes a draw of 1..n give k, `times` times over.
+    // Queues values that make draws of 1..n give k, in order.
+    void give(std::initializer_list<std::pair<int, int>> draws);
     void give(int k, int n, int times = 1);
-    // Queues draws given as {k, n} pairs, in order.
-    void give(std::initializer_list<std::pair<int, int>> draws) {
-        for (auto [k, n] : draws)
-            give(k, n);
-    }
     std::size_t left() const { return values_.size(); }
 
 private:
-    struct Scripted {
-        double value;
-        int range;
-    };
-    std::deque<Scripted> values_;
+    std::deque<std::pair<double, int>> values_; // a value and the range it is meant for
 };
 
 struct Shown {
@@ -70,5 +62,13 @@ public:
 private:
     void note(const char* change, Screen screen);
 };
+
+// Adds a text a box showed to the log the message check reads, when the tests keep one.
+void logshown(std::string_view text);
+
+// The band every test plays with: four fit, happy members called "Member 1" to "Member 4",
+// middling at everything (so a gig draws nothing for them and none of them misbehaves), and
+// `songs` tracks "Song 1", ... of quality 30, 35, 40, ...
+void formband(Module1& state, int songs = 0);
 
 } // namespace quorvane::testing

@@ -1,5 +1,5 @@
-// For scripts/startup.sh: ends the program once its first window has painted, so the game
-// and the bare window it is measured against stop at the same point.
+// Ends a program once its first window has painted, so the game and the window it is
+// measured against stop at the same point (scripts/startup.sh).
 #pragma once
 
 #include <QApplication>
@@ -15,11 +15,7 @@ namespace quorvane {
 // tear-down, so the program's lifetime is its time to the first paint.
 class QuitAfterFirstPaint final : public QObject {
 public:
-    // Watches the application when QUORVANE_EXIT_AFTER_FIRST_PAINT is 1.
-    void installifasked() {
-        if (qEnvironmentVariableIntValue("QUORVANE_EXIT_AFTER_FIRST_PAINT") == 1)
-            qApp->installEventFilter(this);
-    }
+    QuitAfterFirstPaint() { qApp->installEventFilter(this); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {

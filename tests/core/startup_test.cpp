@@ -1,10 +1,13 @@
-// Start-up, the new-game values and the title screen's buttons.
+// Start-up, the new-game values, the title screen's buttons, and the arithmetic every rule
+// leans on.
 #include "state/startup.h"
 #include "state/tables.h"
 #include "support/gamefixture.h"
 
 namespace quorvane::testing {
 namespace {
+
+using namespace std::chrono;
 
 class StartupTest : public GameTest {
 protected:
@@ -21,11 +24,11 @@ TEST_F(StartupTest, StartsOnTheTitleScreenWithANewGame) {
     EXPECT_EQ(s.membername, (Texts<4>{"", "None", "None", "None", "None"}));
     EXPECT_EQ(std::tie(s.cash, s.popularity, s.songtimer, s.songcount, s.applicantslot),
               std::tuple(1000, 100, 10, 0, 1));
-    EXPECT_EQ(s.gamedate, (std::chrono::year{2001} / std::chrono::September / 1));
-    EXPECT_EQ(s.bandname, std::string(20, ' '));
+    EXPECT_EQ(std::tie(s.gamedate, s.bandname, s.songname[20]),
+              std::tuple(year{2001} / September / 1, std::string(20, ' '), std::string(30, ' ')));
+    EXPECT_EQ(s.instrument, (Texts<4>{"", "Vocals", "Guitar", "Bass", "Drums"}));
     EXPECT_NE(game.controls.txtapplicant.find("Vocalist"), std::string::npos);
-    random.give(2, 20);
-    random.give(20, 20);
+    random.give({{2, 20}, {20, 20}});
     EXPECT_EQ(composetitle(game.state, random), "Extremes of Feelings");
 }
 
@@ -44,7 +47,6 @@ TEST_F(StartupTest, NewGameTakesAnyNameASavedGameCanHoldButAnEmptyOne) {
     EXPECT_EQ(dialogs.shown.front(),
               (Shown{Shown::prompt, "Please enter the name of the Band: | NEW BAND"}));
     EXPECT_EQ(navigator.calls.size(), 2u) << "the title screen stays";
-
     for (const std::string& name : {std::string(" "), std::string(125, 'x') + "\xc3\xa9"}) {
         dialogs.typed = {name};
         applicant();
@@ -52,17 +54,27 @@ TEST_F(StartupTest, NewGameTakesAnyNameASavedGameCanHoldButAnEmptyOne) {
         EXPECT_EQ(game.state.bandname, name) << "a blank, and 126 bytes once saved";
     }
     EXPECT_EQ(navigator.calls.back(), "hide title");
-}
 
-TEST_F(StartupTest, SecretSpotAndQuitQuestion) {
     secretjoke(game);
     EXPECT_EQ(dialogs.shown.back(), (Shown{Shown::message, "Just get on and play will you!!"}));
     dialogs.answers = {false, true};
     quitgame(game);
-    EXPECT_EQ(navigator.calls.size(), 2u);
+    EXPECT_NE(navigator.calls.back(), "quit");
     quitgame(game);
     EXPECT_EQ(navigator.calls.back(), "quit");
     EXPECT_EQ(dialogs.shown.back(), (Shown{Shown::question, "Are you sure you want to quit?"}));
+}
+
+TEST(Arithmetic, QuotientsRoundDownAndTheCalendarStopsAtItsEnds) {
+    const long long rows[][3] = {{3581, 1000, 3},   {999, 1000, 0},    {-500, 1000, -1},
+                                 {-1000, 1000, -1}, {-1001, 1000, -2}, {7, -2, -4}};
+    for (const auto& [dividend, divisor, quotient] : rows)
+        EXPECT_EQ(floordiv(dividend, divisor), quotient) << dividend << " / " << divisor;
+    EXPECT_EQ(std::tuple(sat16(40000), sat16(-40000)), std::tuple(32767, -32768));
+    const Date last = year{9999} / December / 31;
+    EXPECT_EQ(adddays(year{9999} / December / 28, 7), last);
+    EXPECT_EQ(adddays(year{100} / January / 3, -7), (year{100} / January / 1));
+    EXPECT_EQ(adddays(year{2001} / September / 1, 14), (year{2001} / September / 15));
 }
 
 } // namespace

@@ -1,6 +1,8 @@
-// A band's first weeks, played for the camera.
-#include "screenshots.h"
-
+// The README's pictures, taken from the real screens without a display:
+// `quorvane-screenshots FOLDER` plays a band's first weeks by the core's own operations, with
+// a fixed chance and no message boxes, and draws each of the six screens to a PNG in FOLDER
+// on its way: title, main, fileoptions, gig, magazine and recorddeal. It fails, saying why,
+// when a screen did not come up as planned or a picture could not be written.
 #include "frontend.h"
 #include "gamewindow.h"
 #include "gigs/booking.h"
@@ -9,6 +11,7 @@
 #include "persist/fileoptions.h"
 #include "persist/savefile.h"
 #include "ports/mersennerandom.h"
+#include "program.h"
 #include "roster/applicants.h"
 #include "roster/memberdetails.h"
 #include "songs/demo.h"
@@ -18,11 +21,9 @@
 #include "turn/promotion.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QDir>
-#include <QListView>
+#include <QListWidget>
 #include <QTemporaryDir>
-#include <QThread>
 
 #include <cstdio>
 
@@ -62,20 +63,6 @@ private:
     Frontend& frontend_;
     QDir folder_;
 };
-
-// The file list fills from a background scan; lets it find `count` files.
-QListView* filelist(QWidget& screen, int count) {
-    auto* files = screen.findChild<QListView*>("File1");
-    const QDeadlineTimer deadline(5000);
-    while (files->model()->rowCount(files->rootIndex()) < count && !deadline.hasExpired()) {
-        QCoreApplication::processEvents();
-        QThread::msleep(10);
-    }
-    QCoreApplication::processEvents(); // and sort them
-    return files;
-}
-
-} // namespace
 
 bool takescreenshots(const QString& folder) {
     // The saved games go in a folder of the system's temporary one (TMPDIR), which the
@@ -134,12 +121,11 @@ bool takescreenshots(const QString& folder) {
     // GAME OPTIONS, over a folder with two saved games, the newer one picked.
     if (!save("after-the-gig.zef")) return false;
     openfileoptions(game, FileMode::save, saves.path().toStdString());
-    QListView* files = filelist(frontend.navigator().window(Screen::fileoptions), 2);
-    const QModelIndexList newer = files->model()->match(
-        files->model()->index(0, 0, files->rootIndex()), Qt::DisplayRole, "after-the-gig.zef");
+    auto* files = frontend.navigator().window(Screen::fileoptions).findChild<QListWidget*>("File1");
+    const QList<QListWidgetItem*> newer = files->findItems("after-the-gig.zef", Qt::MatchExactly);
     if (newer.isEmpty()) return Camera::fail("fileoptions.png", "the saved games are not listed");
     files->setFocus(); // as a click on it
-    files->setCurrentIndex(newer.front());
+    files->setCurrentItem(newer.front());
     if (!camera.shoot(Screen::fileoptions, "fileoptions.png")) return false;
     backbutton(game);
 
@@ -152,4 +138,16 @@ bool takescreenshots(const QString& folder) {
     return camera.shoot(Screen::recorddeal, "recorddeal.png");
 }
 
+} // namespace
 } // namespace quorvane
+
+int main(int argc, char* argv[]) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: quorvane-screenshots FOLDER\n");
+        return 2;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    quorvane::nameprogram();
+    return quorvane::takescreenshots(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+}
