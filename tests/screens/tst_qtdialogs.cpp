@@ -1,45 +1,49 @@
-// The real message boxes and prompt: their titles, icons, answers, keys and place on the
-// screen.
+// The real message boxes and prompt: titles, icons, answers, keys, their text and place, and
+// the click that answers them.
 #include "frontend.h"
 #include "ports/mersennerandom.h"
 #include "qtdialogs.h"
 #include "roster/departures.h"
 #include "roster/memberdetails.h"
 #include "songs/songwriting.h"
-#include "state/refresh.h"
 #include "state/startup.h"
-#include "support/scripted.h"
-#include "titlescreen.h"
+#include "support/screenfixture.h"
 #include "turn/nextweek.h"
 
-#include <QAbstractButton>
-#include <QApplication>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTest>
+#include <QScreen>
 #include <QTimer>
-
-#include <algorithm>
 
 using namespace quorvane;
 
 namespace {
+
+QMessageBox* box() {
+    return qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+}
 
 // Presses a key on a modal box as a player would: on the control that has the focus.
 void press(QWidget* box, Qt::Key key) {
     QTest::keyClick(box->focusWidget() ? box->focusWidget() : box, key);
 }
 
-// Once the next modal box is up, notes its title and text, then presses `key`.
+// Once the next modal box is up, notes its title and text, then presses `key` on it.
 void answer(QString& seen, QMessageBox::Icon icon, Qt::Key key) {
     QTimer::singleShot(0, [&seen, icon, key] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        QVERIFY(box && box->icon() == icon);
-        seen = box->windowTitle() + ": " + box->text();
-        press(box, key);
+        QVERIFY(box() && box()->icon() == icon);
+        seen = box()->windowTitle() + ": " + box()->text();
+        press(box(), key);
     });
+}
+
+// A click at the middle of a control, sent to its window as the window system would.
+void windowclick(QWidget* control) {
+    QWidget* window = control->window();
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
+                      control->mapTo(window, control->rect().center()));
 }
 
 } // namespace
@@ -48,7 +52,7 @@ class QtDialogsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void messagesAndQuestionsCarryTheGameTitleAndAnswerEnterAndEscape() {
+    void boxesCarryTheGameTitleAndAnswerEnterAndEscape() {
         QtDialogs dialogs;
         QString seen;
         answer(seen, QMessageBox::Critical, Qt::Key_Return);
@@ -56,75 +60,19 @@ private slots:
         QCOMPARE(seen, QString("Quorvane: Invalid Band Name."));
         answer(seen, QMessageBox::Warning, Qt::Key_Escape);
         dialogs.message("A warning", Icon::warning);
-        QCOMPARE(seen, QString("Quorvane: A warning"));
-        const struct {
-            bool careful;
-            Qt::Key key;
-            bool yes;
-        } keys[] = {{false, Qt::Key_Return, true},
-                    {false, Qt::Key_Escape, false},
-                    {true, Qt::Key_Return, false},
-                    {true, Qt::Key_Escape, false}};
+        const std::tuple<bool, Qt::Key, bool> keys[] = {
+            // careful, key, Yes
+            {false, Qt::Key_Return, true},
+            {false, Qt::Key_Escape, false},
+            {true, Qt::Key_Return, false},
+            {true, Qt::Key_Escape, false}};
         for (const auto& [careful, key, yes] : keys) {
             answer(seen, QMessageBox::NoIcon, key);
             QCOMPARE(careful ? dialogs.askcarefully("Sure?") : dialogs.ask("Sure?"), yes);
         }
         QCOMPARE(seen, QString("Quorvane: Sure?"));
-        QTimer::singleShot(0, [] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            box->button(QMessageBox::Yes)->click();
-        });
+        QTimer::singleShot(0, [] { box()->button(QMessageBox::Yes)->click(); });
         QVERIFY(dialogs.askcarefully("Sure?")); // a click still says Yes
-    }
-
-    // Enter on every box, as a player in a hurry: each question whose Yes loses something
-    // answers No, and nothing is lost.
-    void aHastyEnterQuitsNothingAndSparesTheBand() {
-        QtDialogs dialogs;
-        MersenneRandom random(7);
-        testing::RecordingNavigator screens;
-        Game game(random, dialogs, screens);
-        startup(game);
-        auto& s = game.state;
-        for (int slot = 1; slot <= membercount; ++slot) {
-            s.membername[slot] = "Member " + std::to_string(slot);
-            s.happiness[slot] = 10;
-        }
-        listupdate(game);
-        s.tiredness = 5;
-        QStringList questions;
-        QTimer enter; // presses Enter on every box the operations below bring up
-        connect(&enter, &QTimer::timeout, [&questions] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box) return;
-            auto name = [box](QAbstractButton* b) {
-                return box->standardButton(b) == QMessageBox::No ? "No" : "Yes";
-            };
-            if (box->button(QMessageBox::No))
-                questions << box->text() + " Enter: " + name(box->defaultButton()) +
-                                 ", Escape: " + name(box->escapeButton());
-            press(box, Qt::Key_Return);
-        });
-        enter.start(0);
-        quitgame(game);
-        writesong(game);
-        nextweek(game);
-        showmember(game, 0);
-        sackmember(game);
-        enter.stop();
-        QCOMPARE(questions,
-                 QStringList({"Are you sure you want to quit? Enter: No, Escape: No",
-                              "The band wants a rest before starting on a new song. Make them "
-                              "record anyway? Enter: No, Escape: No",
-                              "Do you want the band to practise? Enter: Yes, Escape: No",
-                              "The band is tired, make them practise anyway? Enter: No, Escape: No",
-                              "Are you sure you want to sack Member 1? Enter: No, Escape: No"}));
-        QVERIFY(std::ranges::count(screens.calls, "quit") == 0 && s.songtimer == songidle);
-        QVERIFY(s.fullband() && s.tiredness == 4); // no practice, one week's rest
-    }
-
-    void thePromptReturnsTheTypedTextByEnterOrNothingByEscape() {
-        QtDialogs dialogs;
         for (bool cancel : {false, true}) {
             QTimer::singleShot(0, [cancel] {
                 auto* input = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
@@ -137,7 +85,38 @@ private slots:
         }
     }
 
-    void boxesSitCentredOverTheWindowInFrontFromTheFirstOn() {
+    // Enter on every box, as a player in a hurry: each question whose Yes loses something
+    // answers No, and nothing is lost.
+    void aHastyEnterQuitsNothingAndSparesTheBand() {
+        QtDialogs dialogs;
+        MersenneRandom random(7);
+        testing::RecordingNavigator screens;
+        Game game(random, dialogs, screens);
+        startup(game);
+        testing::formband(game.state);
+        listupdate(game);
+        game.state.tiredness = 5;
+        QStringList defaults;
+        QTimer enter; // presses Enter on every box the operations below bring up
+        connect(&enter, &QTimer::timeout, [&defaults] {
+            if (!box()) return;
+            if (box()->button(QMessageBox::No))
+                defaults << (box()->defaultButton() == box()->button(QMessageBox::No) ? "No"
+                                                                                      : "Yes");
+            press(box(), Qt::Key_Return);
+        });
+        enter.start(0);
+        quitgame(game);
+        writesong(game);
+        nextweek(game); // practise? Yes; though tired? No
+        showmember(game, 0);
+        sackmember(game);
+        QCOMPARE(defaults, QStringList({"No", "No", "Yes", "No", "No"}));
+        QVERIFY(screens.calls.back() != "quit" && game.state.songtimer == songidle);
+        QVERIFY(game.state.fullband() && game.state.tiredness == 4); // no practice
+    }
+
+    void aBoxSitsOverTheWindowInFrontAndShowsItsTextAsItIsInsideTheScreen() {
         QtDialogs dialogs;
         MersenneRandom random(1);
         Frontend frontend(random, dialogs);
@@ -145,20 +124,52 @@ private slots:
         frontend.start();
         QWidget& title = frontend.titlescreen();
         title.move(30, 20);
-        QList<QPoint> offsets;
-        auto measure = [&offsets, &title] {
-            QWidget* box = QApplication::activeModalWidget();
-            offsets << box->frameGeometry().center() - title.frameGeometry().center();
-            qobject_cast<QDialog*>(box)->reject();
-        };
-        for (int i = 0; i < 2; ++i) { // the prompt, cancelled, then "Invalid Band Name."
-            QTimer::singleShot(0, measure);
-            QTimer::singleShot(0, [&] { QTimer::singleShot(0, measure); });
-            QTest::mouseClick(title.findChild<QWidget*>("New"), Qt::LeftButton);
-        }
-        QCOMPARE(offsets.size(), 4);
-        for (const QPoint& offset : offsets)
-            QVERIFY(offset.manhattanLength() <= 2);
+        const QString file = "/saves/<b>" + QString(256, 'n') + "</b>";
+        QTimer::singleShot(0, [&] {
+            const QRect screen = box()->screen()->availableGeometry();
+            auto* text = box()->findChild<QLabel*>("qt_msgbox_label");
+            QCOMPARE(text->text().remove(QChar(0x200B)), file);
+            QCOMPARE(text->textFormat(), Qt::PlainText);
+            QVERIFY(screen.contains(box()->frameGeometry()));
+            const QRect room = text->contentsRect(); // every word wraps inside the box
+            QVERIFY(text->fontMetrics().boundingRect(room, Qt::TextWordWrap, text->text()).width() <=
+                    room.width());
+            QVERIFY((box()->frameGeometry().center() - title.frameGeometry().center())
+                        .manhattanLength() <= 2);
+            box()->accept();
+        });
+        dialogs.message(file.toStdString(), Icon::stop);
+    }
+
+    // The second click of a double-click on OK lands where the box was, on WRITE SONG.
+    void aDoubleClickOnOkDoesNotReachTheButtonBeneath() {
+        QtDialogs dialogs;
+        MersenneRandom random(1);
+        Frontend frontend(random, dialogs);
+        dialogs.attach(frontend.navigator());
+        frontend.start();
+        Game& game = frontend.game();
+        game.state.bandname = "Half a Band"; // no band yet: WRITE SONG is refused
+        game.screens.show(Screen::main);
+        QWidget* writesong = frontend.mainscreen().findChild<QWidget*>("command1");
+        QVERIFY(QTest::qWaitForWindowExposed(&frontend.mainscreen()));
+        int boxes = 0;
+        QTimer answer; // answers the box by a double-click on OK, then counts any box after it
+        connect(&answer, &QTimer::timeout, [&] {
+            if (!box() || !box()->isVisible()) return;
+            answer.stop();
+            ++boxes;
+            windowclick(box()->button(QMessageBox::Ok));
+            QTest::lastMouseTimestamp -= QTest::mouseDoubleClickInterval - 50;
+            QTimer::singleShot(0, [&] {
+                if (box()) ++boxes, box()->reject();
+            });
+            windowclick(writesong);
+        });
+        answer.start(0);
+        windowclick(writesong);
+        QTRY_VERIFY(!box());
+        QCOMPARE(boxes, 1);
     }
 };
 
