@@ -53,8 +53,11 @@ private:
     std::set<std::string, std::less<>> logged_;
 };
 
+// What an action can do to the cash, the date and popularity, by the rules' own numbers.
+enum class Kind { other, lesson, holiday, apply, gig, week };
+
 struct Totals {
-    long actions = 0, weeks = 0, careers = 0, signings = 0, violations = 0;
+    long actions = 0, weeks = 0, gigs = 0, careers = 0, signings = 0, violations = 0;
 };
 
 class Soak {
@@ -63,7 +66,7 @@ public:
         : random_(seed), clicks_(seed + 7919), dialogs_(clicks_),
           game_(random_, dialogs_, navigator_), folder_(std::move(folder)), totals_(totals) {
         startup(game_);
-        writefamousband();
+        writebands();
     }
     void run(long actions);
 
@@ -83,8 +86,9 @@ private:
     void checkcontrols(const Game& before);
     void checkscreens();
     void checkstorage(const Game& before);
+    void checkprices(const Game& before);
     void violated(const std::string& what);
-    void writefamousband();
+    void writebands();
 
     MersenneRandom random_, clicks_;
     CoinDialogs dialogs_;
@@ -101,17 +105,20 @@ private:
     bool replaced_ = false;     // another band took the screen: nothing of the old is picked
     bool playing_ = false;      // a game has started since the program did
     bool declined_ = false;     // NO to a new band: the title screen is back on purpose
+    Kind kind_ = Kind::other;   // what the action was, for its prices
 };
 
-// A band on the brink of a deal, saved where LOAD finds it, so careers end in signings often
-// enough for the record-deal screen to be played.
-void Soak::writefamousband() {
-    Module1 famous = game_.state;
-    formband(famous, setlength);
-    famous.bandname = "Famous";
-    famous.songquality.fill(45);
-    std::tie(famous.popularity, famous.cash) = std::tuple(32000, 32000);
-    if (savegame(famous, folder_ + "/famous.zef")) violated("the famous band could not be saved");
+// Two bands saved where LOAD finds them: one on the brink of a deal, so careers end in
+// signings often enough, and one famous enough for every venue but with no hit, so gigs are
+// played at all five.
+void Soak::writebands() {
+    Module1 band = game_.state;
+    formband(band, setlength);
+    for (const auto& [name, quality] : {std::pair{"Famous", 45}, {"Stars", 30}}) {
+        std::tie(band.bandname, band.popularity, band.cash) = std::tuple(name, 32000, 32000);
+        band.songquality.fill(static_cast<int16>(quality));
+        if (savegame(band, folder_ + "/" + name + ".zef")) violated("a band could not be saved");
+    }
 }
 
 void Soak::run(long actions) {
@@ -119,6 +126,7 @@ void Soak::run(long actions) {
         const Game before = game_;
         dialogs_.texts.clear();
         stale_ = replaced_ = false;
+        kind_ = Kind::other;
         act();
         ++totals_.actions;
         totals_.weeks += game_.state.gamedate != before.state.gamedate;
@@ -168,25 +176,29 @@ void Soak::ontitle() {
 
 // The main screen's clicks that need only the game and a number to pick a row or level.
 using Click = void (*)(Game&, int);
-const Click clicks[] = {[](Game& g, int) { hireapplicant(g); },
-                        [](Game& g, int) { dismissapplicant(g); },
-                        [](Game& g, int n) { showmember(g, n % 5 - 1); },
-                        [](Game& g, int) { sackmember(g); },
-                        [](Game& g, int) { givelesson(g); },
-                        [](Game& g, int) { writesong(g); },
-                        [](Game& g, int n) { choosepromotion(g, n % 4); },
-                        [](Game& g, int n) { selectsong(g, n - 1); },
-                        [](Game& g, int) { memberreport(g); },
-                        [](Game& g, int) { bookholiday(g); },
-                        [](Game& g, int) { checkgigband(g); },
-                        [](Game& g, int) { senddemo(g); }};
+const std::pair<Click, Kind> clicks[] = {
+    {[](Game& g, int) { hireapplicant(g); }, Kind::other},
+    {[](Game& g, int) { dismissapplicant(g); }, Kind::other},
+    {[](Game& g, int n) { showmember(g, n % 5 - 1); }, Kind::other},
+    {[](Game& g, int) { sackmember(g); }, Kind::other},
+    {[](Game& g, int) { givelesson(g); }, Kind::lesson},
+    {[](Game& g, int) { writesong(g); }, Kind::other},
+    {[](Game& g, int n) { choosepromotion(g, n % 4); }, Kind::other},
+    {[](Game& g, int n) { selectsong(g, n - 1); }, Kind::other},
+    {[](Game& g, int) { memberreport(g); }, Kind::other},
+    {[](Game& g, int) { bookholiday(g); }, Kind::holiday},
+    {[](Game& g, int) { checkgigband(g); }, Kind::other},
+    {[](Game& g, int) { senddemo(g); }, Kind::other}};
 constexpr int clickcount = static_cast<int>(std::size(clicks));
 
 // Every click of the main screen: NEXT WEEK most often.
 void Soak::onmain() {
     const int roll = pick(clickcount + 8);
+    if (roll == clickcount + 2) // bands form and go on stage often
+        return game_.controls.hire ? hireapplicant(game_) : checkgigband(game_);
     if (roll < clickcount) {
-        clicks[roll](game_, pick(songlimit + 1));
+        kind_ = clicks[roll].second;
+        clicks[roll].first(game_, pick(songlimit + 1));
     } else if (roll == clickcount) {
         const bool could = game_.controls.interview;
         giveinterview(game_);
@@ -201,6 +213,7 @@ void Soak::onmain() {
 // Last week's invitation lapses early in the week; a week that cannot pay its wages stops
 // before BOOK GIG comes back and before the events can bring a new one.
 void Soak::nextweek() {
+    kind_ = Kind::week;
     const bool sent = game_.main.demo;
     quorvane::nextweek(game_);
     mayinterview_ = dialogs_.said("You have been invited for a Radio interview!") ||
@@ -212,25 +225,21 @@ void Soak::nextweek() {
     totals_.signings += sent && game_.recorddeal;
 }
 
-// Whatever the gig screen allows; PLAY GIG most often once six tracks are on the list.
+// Whatever the gig screen allows, a booking most often carried through to PLAY GIG.
 void Soak::ongig() {
-    switch (pick(8)) {
-    case 0:
-        return choosevenue(game_, pick(venuecount + 1) - 1);
-    case 1:
-        return void(applyforgig(game_));
-    case 2:
-        return cleargiglist(game_);
-    case 3:
-        return closegig(game_);
-    case 4:
-    case 5:
-        playgig(game_);
-        maybook_ = maybook_ && !game_.magazine;
-        return;
-    default:
-        return void(addgigtrack(game_, pick(game_.state.songcount + 2)));
-    }
+    const auto& gig = *game_.gig;
+    const int roll = pick(16);
+    const bool hopeless = game_.state.songcount < setlength || !gig.picker;
+    if (roll == 0 || (hopeless && roll < 4)) return closegig(game_);
+    if (roll == 1) return cleargiglist(game_);
+    if (roll == 2 || gig.checkindex == 0) return choosevenue(game_, pick(venuecount + 1) - 1);
+    kind_ = !gig.picker || roll == 3 ? Kind::apply : Kind::gig;
+    if (kind_ == Kind::apply) return void(applyforgig(game_));
+    if (gig.trackcount < setlength && roll < 15)
+        return kind_ = Kind::other, void(addgigtrack(game_, pick(game_.state.songcount + 2)));
+    playgig(game_);
+    totals_.gigs += game_.magazine.has_value();
+    maybook_ = maybook_ && !game_.magazine;
 }
 
 // GAME OPTIONS or LOAD GAME; the screen may be left open while other screens are clicked.
@@ -242,11 +251,11 @@ void Soak::openfiles(FileMode mode) {
 // A click on the file options screen, which may be hidden, or gone behind its opener.
 void Soak::onfileoptions() {
     stale_ = !game_.screens.shown(Screen::fileoptions);
-    const char* names[] = {"famous.zef", "career0.zef", "career1.zef", "missing.zef"};
+    const char* names[] = {"Famous.zef", "Stars.zef", "career0.zef", "career1.zef", "missing.zef"};
     switch (pick(9)) {
     case 0:
     case 1:
-        pickfile(game_, names[pick(4)]);
+        pickfile(game_, names[pick(5)]);
         if (!stale_) filepicked_ = nameclicked_ = true;
         return;
     case 2:
@@ -254,7 +263,7 @@ void Soak::onfileoptions() {
         if (!stale_) nameclicked_ = true;
         return;
     case 3:
-        return typefilename(game_, names[1 + pick(2)]);
+        return typefilename(game_, names[2 + pick(2)]);
     case 4:
         return backbutton(game_);
     case 5:
@@ -289,6 +298,7 @@ void Soak::check(const Game& before) {
     checkcontrols(before);
     checkscreens();
     checkstorage(before);
+    checkprices(before);
     if (stale_ && (game_.state != before.state || !dialogs_.texts.empty() || !game_.fileoptions ||
                    game_.fileoptions->thefile != before.fileoptions->thefile ||
                    game_.screens.shown(Screen::fileoptions)))
@@ -411,6 +421,30 @@ void Soak::checkstorage(const Game& before) {
         violated("a game reported saved does not load back as the same game");
 }
 
+// Lessons, holidays, promotion, wages and fees cost or pay what they should, venues take a
+// band as popular as they ask, and weeks and holidays move the calendar by their length.
+void Soak::checkprices(const Game& before) {
+    if (replaced_ || game_.recorddeal) return; // a new band brings its own cash
+    const auto& [s, b] = std::tie(game_.state, before.state);
+    const int spent = b.cash - s.cash;
+    const auto days =
+        (std::chrono::sys_days{s.gamedate} - std::chrono::sys_days{b.gamedate}).count();
+    constexpr int promotions[] = {0, 0, 100, 250, 400}, fees[] = {0, 0, 50, 100, 150, 250},
+                  asked[] = {0, 3, 60, 200, 260, 310};
+    auto wages = [](int pounds) { return pounds >= 0 && pounds <= 12; };
+    bool sound = spent == 0 && days == 0;
+    if (kind_ == Kind::lesson) sound = days == 0 && (spent == 0 || spent == 75);
+    if (kind_ == Kind::holiday) sound = (spent == 0 && days == 0) || (spent == 300 && days == 14);
+    if (kind_ == Kind::gig && game_.magazine)
+        sound = days == 0 && -spent == fees[before.gig->checkindex];
+    if (kind_ == Kind::week)
+        sound = days == 7 && (wages(spent) || wages(spent - promotions[b.promotion]));
+    if (kind_ == Kind::apply && !dialogs_.texts.empty())
+        sound = sound && dialogs_.said("You have been allowed to play a gig!") ==
+                             (s.popularity >= asked[game_.gig->checkindex]);
+    if (!sound) violated("cash, calendar or a venue's answer is off the rules' numbers");
+}
+
 } // namespace
 } // namespace quorvane::testing
 
@@ -425,8 +459,9 @@ int main(int argc, char** argv) {
         Soak soak(seed + static_cast<std::uint32_t>(run) * 104729u, folder.path(), totals);
         soak.run(std::min(career, actions - done));
     }
-    std::printf("soak seed %u: %ld actions, %ld weeks, %ld careers, %ld signings, %ld violations\n",
-                seed, totals.actions, totals.weeks, totals.careers, totals.signings,
+    std::printf("soak seed %u: %ld actions, %ld weeks, %ld gigs, %ld careers, %ld signings, %ld "
+                "violations\n",
+                seed, totals.actions, totals.weeks, totals.gigs, totals.careers, totals.signings,
                 totals.violations);
     return totals.violations == 0 ? 0 : 1;
 }

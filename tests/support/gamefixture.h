@@ -15,15 +15,13 @@ class GameTest : public ::testing::Test {
 protected:
     GameTest() {
         newgame(game.state);
-        game.state.applicantslot = 1;
-        game.state.popularity = 100;
-        game.state.bandname = "The Testers";
+        std::tie(game.state.applicantslot, game.state.popularity, game.state.bandname) =
+            std::tuple(1, 100, "The Testers");
     }
     void TearDown() override {
         EXPECT_EQ(random.left(), 0u) << "scripted random numbers were left undrawn";
         EXPECT_EQ(dialogs.unexpected, Lines{}) << "questions nobody answered";
     }
-
     // The nine draws of one applicant, each the lowest value: a 17-year-old Aaron Johnson.
     void applicant() {
         for (int n : {6, 2, 30, 30, 3, 10, 10, 10, 3})
@@ -40,18 +38,15 @@ protected:
             if (s.attitude[slot] < 4) random.give(1, s.attitude[slot]);
         for (int slot = 1; slot <= membercount; ++slot)
             if (s.occupied(slot)) random.give(2, 1000);
-        if (!s.fullband()) return;
-        random.give(100, 100);
-        if (s.popularity > 500) random.give(10, 10);
-    }
-    // The draws the screen's refresh makes: an applicant while a slot is vacant.
-    void refreshdraws() {
-        if (!game.state.fullband()) applicant();
+        if (s.fullband()) random.give(100, 100);
+        if (s.fullband() && s.popularity > 500) random.give(10, 10);
     }
     Module1& band(int songs = 0) {
         formband(game.state, songs);
         return game.state;
     }
+    // The text of the last box shown.
+    std::string last() const { return dialogs.shown.empty() ? "" : dialogs.shown.back().text; }
 
     ScriptedRandom random;
     ScriptedDialogs dialogs;
