@@ -4,10 +4,11 @@
 #include "frontend.h"
 #include "ports/mersennerandom.h"
 #include "qtdialogs.h"
+#include "windowicon.h"
 
 #include <QApplication>
 #include <QIcon>
-#include <QImageReader>
+#include <QImage>
 #include <QPixmap>
 #include <QTime>
 
@@ -15,13 +16,13 @@ namespace quorvane {
 
 namespace {
 
-// The icon for when the icon theme has none, as when run from the build folder. Read as the
-// PNG it is: left to guess, the reader would load every image plugin to ask whether the file
-// is theirs, which costs more than the rest of the icon.
+// The window icon, from the pixels built into the program: no icon theme to search and no image
+// to decode before the first window shows. A desktop that knows the program by its desktop
+// entry shows the theme's icon in its menus and task lists all the same.
 QIcon builtinicon() {
-    QImageReader reader(":/quorvane-64.png", "png");
-    reader.setAutoDetectImageFormat(false);
-    return QIcon(QPixmap::fromImage(reader.read()));
+    const QImage pixels(reinterpret_cast<const uchar*>(windowicon::pixels), windowicon::size,
+                        windowicon::size, QImage::Format_ARGB32_Premultiplied);
+    return QIcon(QPixmap::fromImage(pixels));
 }
 
 } // namespace
@@ -29,8 +30,7 @@ QIcon builtinicon() {
 void nameprogram() {
     QApplication::setApplicationName("Quorvane");
     QApplication::setDesktopFileName("quorvane");
-    QApplication::setWindowIcon(QIcon::hasThemeIcon("quorvane") ? QIcon::fromTheme("quorvane")
-                                                                : builtinicon());
+    QApplication::setWindowIcon(builtinicon());
 }
 
 int play() {

@@ -1,5 +1,6 @@
-// The least a Qt Widgets program does before its first paint: the yardstick for the game's
-// start-up in scripts/startup.sh.
+// The least a Qt Widgets program does before its first paint: an empty window, which never
+// loads a font. scripts/startup.sh shows the game against it beside the real yardstick, the
+// window that shows text (textwindow.cpp).
 #include "firstpaint.h"
 
 #include <QApplication>

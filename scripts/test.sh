@@ -5,8 +5,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
+# desktop-file-utils, appstream and lintian check what the install check lays out, and
+# dpkg-dev and file let CPack make the package that lintian checks.
 ensure_packages "${build_packages[@]}" libgtest-dev fonts-dejavu-core desktop-file-utils clang \
-    libclang-rt-14-dev
+    libclang-rt-14-dev appstream lintian dpkg-dev file
 
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
@@ -23,7 +25,9 @@ run() {
 # Fuzzed first, so the output still ends with the tests' counts.
 bash scripts/fuzz.sh 60
 run build/test
-build/test/tests/everymessage build/test/tests/shown.log
+build/test/tests/everymessage tests/messages.txt build/test/tests/shown.log
+# What desktop-file-validate, appstreamcli and lintian said of the install and the package.
+cat build/test/install-check.log
 run build/sanitize -DQUORVANE_SANITIZE=ON
 # The random-play soak's totals, from its run under the sanitizers.
 grep -h "^soak seed" build/sanitize/Testing/Temporary/LastTest.log

@@ -23,6 +23,7 @@ TEST_F(GameTest, WriteSongChecksInOrderAndATiredBandPaysInHappiness) {
         std::tuple("Dee", 2, Ints<4>{0, 10, 0, 5, 1});
     dialogs.answers = {false, true};
     writesong(game); // No: nothing changes
+    EXPECT_EQ(dialogs.shown.back().kind, Shown::careful);
     random.give(4, 4);
     writesong(game);
     EXPECT_EQ(std::tuple(s.songtimer, s.happiness, last()),

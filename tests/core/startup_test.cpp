@@ -45,8 +45,8 @@ TEST_F(GameTest, StartsOnTheTitleScreenAndNewGameTakesAnyNameASaveCanHold) {
     quitgame(game);
     EXPECT_NE(navigator.calls.back(), "quit");
     quitgame(game);
-    EXPECT_EQ(std::tuple(navigator.calls.back(), last()),
-              std::tuple("quit", "Are you sure you want to quit?"));
+    EXPECT_EQ(std::tuple(navigator.calls.back(), dialogs.shown.back()),
+              std::tuple("quit", Shown{Shown::careful, "Are you sure you want to quit?"}));
     random.give({{2, 20}, {20, 20}});
     EXPECT_EQ(composetitle(s, random), "Extremes of Feelings");
 }

@@ -26,7 +26,7 @@ TEST_F(GameTest, AFullBandWeekRunsEveryStepInOrder) {
     random.give(2, 1000, 4);
     random.give({{1, 100}, {3, 5}}); // a good piece in the paper, worth 7
     nextweek(game);
-    EXPECT_EQ(dialogs.shown[0].text, "Do you want the band to practise?");
+    EXPECT_EQ(dialogs.shown[0], (Shown{Shown::question, "Do you want the band to practise?"}));
     EXPECT_EQ(dialogs.messages(),
               (Lines{"Thanks to practising, Member 2 has become more talented!",
                      "You cannot afford any promotion this week", "Member 3 is unhappy.",
@@ -83,6 +83,8 @@ TEST_F(GameTest, UnhappyMembersComplainAndTheMiserableMayLeave) {
                                          "Member 4 is unhappy."}));
     EXPECT_EQ(std::tie(s.membername[1], s.happiness, s.tiredness, s.popularity),
               std::tuple("None", Ints<4>{0, 0, 0, 0, 1}, 0, 100 - 34));
+    EXPECT_EQ(dialogs.shown[1],
+              (Shown{Shown::careful, "The band is tired, make them practise anyway?"}));
 }
 
 TEST_F(GameTest, EachIncidentHasItsCostAndTheStagesDrawInOrder) {

@@ -1,4 +1,4 @@
-// A record deal reached through the weekly turn and answered YES or NO on the real screens.
+// A record deal reached through the weekly turn and answered YES on the real screens.
 #include "support/screenfixture.h"
 
 #include <QListWidget>
@@ -48,17 +48,6 @@ private slots:
         g.dialogs.answers = {false};
         press(Qt::Key_Return); // NEXT WEEK has the focus, not the quit "X"
         QVERIFY(g.text("txtdate") != date && g.dialogs.unexpected.empty());
-    }
-
-    void noLandsOnTheTitleScreenAndTheNextGameStartsAfresh() {
-        ScreenGame g;
-        QVERIFY(signing(g));
-        g.click("Form2", "Label2"); // NO
-        QVERIFY(g.frontend.titlescreen().isVisible() && !g.frontend.mainscreen().isVisible());
-        g.newgame("Second Chance");
-        QCOMPARE(g.onmain<QListWidget>("members")->count(), 0);
-        QCOMPARE(g.onmain<QListWidget>("songlist")->count(), 0);
-        QCOMPARE(g.text("txtcash"), QString::fromUtf8("£ 1000"));
     }
 };
 

@@ -31,7 +31,8 @@ private slots:
             g.click("main", "Command5");
             QVERIFY(!g.find("savefrm", "save")->isEnabled());
             g.click("savefrm", "thefile");
-            QVERIFY(g.find("savefrm", "save")->isEnabled() && !g.find("savefrm", "load")->isEnabled());
+            QVERIFY(g.find("savefrm", "save")->isEnabled() &&
+                    !g.find("savefrm", "load")->isEnabled());
             QTest::keyClicks(g.find("savefrm", "thefile"), ".roadies.zef"); // a dot-file
             g.click("savefrm", "save");
             QCOMPARE(g.dialogs.messages(), std::vector<std::string>{"Game Saved"});

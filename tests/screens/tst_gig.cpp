@@ -33,12 +33,14 @@ private slots:
         QVERIFY(g.frontend.mainscreen().isVisible() && g.onmain("command4")->isEnabled());
 
         g.click("main", "command4");
-        QVERIFY(!g.find("gig", "location3")->isEnabled() && !g.find("gig", "command1")->isEnabled());
+        QVERIFY(!g.find("gig", "location3")->isEnabled() &&
+                !g.find("gig", "command1")->isEnabled());
         QTest::keyClick(g.find("gig", "location0"), Qt::Key_Down); // the arrows only look
         QVERIFY(visiblewindow("gig")->focusWidget() == g.find("gig", "location1") &&
                 !g.find("gig", "command1")->isEnabled());
-        g.click("gig", "location1"); // The Queens Head
-        g.click("gig", "command1");  // APPLY
+        g.click("gig", "location1"); // The Queens Head: APPLY comes, PLAY GIG waits for a yes
+        QVERIFY(g.find("gig", "command1")->isEnabled() && !g.find("gig", "command4")->isEnabled());
+        g.click("gig", "command1"); // APPLY
         auto* picker = g.find<QComboBox>("gig", "Combo1");
         picker->showPopup(); // ten whole rows of the twelve, then a scroll bar
         QAbstractItemView* view = picker->view();
@@ -61,8 +63,9 @@ private slots:
         QCOMPARE(s.cash, cash + 50);
         auto* article = g.find<QLabel>("thenewspaper", "txtnews");
         QString read = QAccessible::queryAccessibleInterface(article)->text(QAccessible::Name);
-        QVERIFY(read.remove(QChar(0x200B)).startsWith(QString::fromStdString(s.gigreview) +
-                                                      " The best song of the gig was Song 6"));
+        QVERIFY(read.remove(QChar(0x200B))
+                    .startsWith(QString::fromStdString(s.gigreview) +
+                                " The best song of the gig was Song 6"));
         QVERIFY(read.contains(QString::fromStdString(name)));
         const QFontMetrics type(article->font()); // a typewriter's even letters
         QCOMPARE(type.horizontalAdvance("iiiii"), type.horizontalAdvance("WWWWW"));

@@ -45,8 +45,8 @@ private slots:
         press(Qt::Key_Down); // the first arrow picks the first member
         QVERIFY(g.text("txtinstrument") == "Vocals" && g.onmain("Command2")->isEnabled());
         press(Qt::Key_Return);
-        QCOMPARE(g.dialogs.messages(), (std::vector<std::string>{"Just get on and play will you!!",
-                                                                 moodreport(s, 1)}));
+        QCOMPARE(g.dialogs.messages(),
+                 (std::vector<std::string>{"Just get on and play will you!!", moodreport(s, 1)}));
         QVERIFY(tabto("promote0"));
         press(Qt::Key_Space); // None
         press(Qt::Key_Down);  // the arrows only look at Small
@@ -58,13 +58,19 @@ private slots:
         QWidget* files = visiblewindow("savefrm");
         QTRY_VERIFY(files && files->isActiveWindow());
         QVERIFY(tabto("thefile") && g.find("savefrm", "save")->isEnabled()); // as a click
-        press(Qt::Key_Escape); // BACK
+        press(Qt::Key_Escape);                                               // BACK
         QVERIFY(!visiblewindow("savefrm") && g.dialogs.unexpected.empty());
     }
 
     void aBandLivesThroughSeveralWeeks() {
         ScreenGame g;
-        g.newgame("Lifers");
+        g.newgame("<b>Life</b> & Soul"); // a name as a screen reader and the tool tip read it
+        auto* name = g.onmain<QLabel>("txtname");
+        QCOMPARE(QAccessible::queryAccessibleInterface(name)->text(QAccessible::Name) + " " +
+                     QTextDocumentFragment::fromHtml(name->toolTip()).toPlainText(),
+                 QString("<b>Life</b> & Soul <b>Life</b> & Soul"));
+        g.click("main", "command4"); // BOOK GIG checks the band first
+        QCOMPARE(g.dialogs.messages().back(), "You must have a full band before performing!");
         const QString first = g.text("txtapplicant");
         g.click("main", "dismiss");
         QVERIFY(g.text("txtapplicant") != first);
@@ -80,7 +86,9 @@ private slots:
         QVERIFY(g.text("txtapplicant") == "No Applicants" && !g.onmain("hire")->isEnabled());
         auto& s = g.frontend.game().state;
         auto* members = g.onmain<QListWidget>("members");
-        auto row = [](QListWidget* list, int r) { return list->visualItemRect(list->item(r)).center(); };
+        auto row = [](QListWidget* list, int r) {
+            return list->visualItemRect(list->item(r)).center();
+        };
         QTest::mouseClick(members->viewport(), Qt::LeftButton, {}, row(members, 1));
         QCOMPARE(g.text("txtage"), QString::number(s.memberage[2]));
         QCOMPARE(g.text("txtinstrument"), QString("Guitar"));
@@ -119,30 +127,16 @@ private slots:
         const int popularity = s.popularity;
         g.click("main", "interview");
         QVERIFY(s.popularity > popularity && !g.onmain("interview")->isEnabled());
-        QVERIFY(g.dialogs.unexpected.empty());
-    }
-
-    void aBandNameIsShownAsTypedAndMovesNothing() {
-        ScreenGame g;
-        g.newgame("<b>Loud</b> & Amps");
-        auto* name = g.onmain<QLabel>("txtname"); // as a screen reader reads it, and its tip
-        QCOMPARE(QAccessible::queryAccessibleInterface(name)->text(QAccessible::Name),
-                 QString("<b>Loud</b> & Amps"));
-        const QString tip = QTextDocumentFragment::fromHtml(name->toolTip()).toPlainText();
-        QCOMPARE(tip, QString("<b>Loud</b> & Amps"));
-        auto where = [&g](const char* control) {
+        auto where = [&g](const char* control) { // a long name or a wider sum moves nothing
             QWidget* w = g.onmain(control);
             return QRect(w->mapTo(&g.frontend.mainscreen(), QPoint()), w->size());
         };
-        const QRect nextweek = where("command6"), date = where("txtdate"), cash = where("txtcash");
-        auto& s = g.frontend.game().state;
+        const auto before = std::tuple(where("command6"), where("txtdate"), where("txtcash"));
         std::tie(s.bandname, s.cash) = std::tuple(std::string(126, 'W'), -32768);
-        s.gamedate = adddays(s.gamedate, 7 * 15); // a two-digit day and month
         g.frontend.navigator().refresh();
         QCoreApplication::processEvents();
-        QCOMPARE(std::tuple(where("command6"), where("txtdate"), where("txtcash")),
-                 std::tuple(nextweek, date, cash));
-        QVERIFY(name->text().endsWith(QChar(0x2026)) && name->text().size() < 126);
+        QCOMPARE(std::tuple(where("command6"), where("txtdate"), where("txtcash")), before);
+        QVERIFY(name->text().endsWith(QChar(0x2026)) && g.dialogs.unexpected.empty());
     }
 
     void theGameEndsByExitOrQuitAndNotByAHastyNo() {
@@ -162,8 +156,7 @@ private slots:
         QVERIFY(g.frontend.mainscreen().isVisible());
         g.frontend.mainscreen().close();
         QVERIFY(!g.frontend.mainscreen().isVisible() && !g.frontend.titlescreen().isVisible());
-        QCOMPARE(g.dialogs.shown.back(),
-                 (Shown{Shown::question, "Are you sure you want to quit?"}));
+        QCOMPARE(g.dialogs.shown.back(), (Shown{Shown::careful, "Are you sure you want to quit?"}));
     }
 };
 

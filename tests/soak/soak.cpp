@@ -25,7 +25,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <set>
 
 namespace quorvane::testing {
@@ -41,7 +40,9 @@ public:
         note(text);
         return draw(coin_, 10) == 1 ? "" : "Soak " + std::to_string(draw(coin_, 99));
     }
-    bool said(std::string_view text) const { return std::ranges::count(texts, text) > 0; }
+    bool heard(std::string_view part) const {
+        return std::ranges::any_of(texts, [part](const auto& t) { return t.find(part) != t.npos; });
+    }
     std::vector<std::string> texts; // since the action began
 
 private:
@@ -53,8 +54,12 @@ private:
     std::set<std::string, std::less<>> logged_;
 };
 
-// What an action can do to the cash, the date and popularity, by the rules' own numbers.
-enum class Kind { other, lesson, holiday, apply, gig, week };
+bool within(int value, int low, int high) {
+    return value >= low && value <= high;
+}
+
+// What the action was, for the numbers it may change.
+enum class Kind { other, lesson, holiday, apply, gig, week, report, interview, files };
 
 struct Totals {
     long actions = 0, weeks = 0, gigs = 0, careers = 0, signings = 0, violations = 0;
@@ -66,29 +71,47 @@ public:
         : random_(seed), clicks_(seed + 7919), dialogs_(clicks_),
           game_(random_, dialogs_, navigator_), folder_(std::move(folder)), totals_(totals) {
         startup(game_);
-        writebands();
+        // One band on the brink of a deal, so careers end in signings, and one famous enough
+        // for every venue but with no hit, so gigs are played at all five.
+        Module1 band = game_.state;
+        formband(band, setlength);
+        for (const auto& [name, quality] : {std::pair{"Famous", 45}, {"Stars", 30}}) {
+            std::tie(band.bandname, band.popularity, band.cash) = std::tuple(name, 32000, 32000);
+            band.songquality.fill(static_cast<int16>(quality));
+            if (savegame(band, folder_ + "/" + name + ".zef")) violated("a band was not saved");
+        }
     }
-    void run(long actions);
+    void run(long actions) {
+        for (long i = 0; i < actions; ++i) {
+            const Game before = game_;
+            dialogs_.texts.clear();
+            std::tie(stale_, replaced_, kind_) = std::tuple(false, false, Kind::other);
+            act();
+            ++totals_.actions;
+            totals_.weeks += game_.state.gamedate != before.state.gamedate;
+            check(before);
+        }
+    }
 
 private:
     int pick(int n) { return below(clicks_, n); }
     void act();
-    void ontitle();
     void onmain();
     void ongig();
     void onfileoptions();
-    void openfiles(FileMode mode);
-    void nextweek();
-    void replaced(bool fresh);
     void check(const Game& before);
-    void checkmembers();
-    void checkcounters();
-    void checkcontrols(const Game& before);
-    void checkscreens();
-    void checkstorage(const Game& before);
-    void checkprices(const Game& before);
-    void violated(const std::string& what);
-    void writebands();
+    void checkflags();
+    void checknumbers(const Game& before);
+    void violated(const std::string& what) {
+        if (++totals_.violations <= 10)
+            std::fprintf(stderr, "violation after action %ld: %s\n", totals_.actions, what.c_str());
+    }
+    // Another band took the screen. A new or loaded game starts as a fresh program shows it;
+    // a new band plays on in the week that signed the old one.
+    void replaced(bool fresh) {
+        replaced_ = true;
+        if (fresh) mayinterview_ = false, maybook_ = true;
+    }
 
     MersenneRandom random_, clicks_;
     CoinDialogs dialogs_;
@@ -105,72 +128,35 @@ private:
     bool replaced_ = false;     // another band took the screen: nothing of the old is picked
     bool playing_ = false;      // a game has started since the program did
     bool declined_ = false;     // NO to a new band: the title screen is back on purpose
-    Kind kind_ = Kind::other;   // what the action was, for its prices
+    Kind kind_ = Kind::other;
 };
-
-// Two bands saved where LOAD finds them: one on the brink of a deal, so careers end in
-// signings often enough, and one famous enough for every venue but with no hit, so gigs are
-// played at all five.
-void Soak::writebands() {
-    Module1 band = game_.state;
-    formband(band, setlength);
-    for (const auto& [name, quality] : {std::pair{"Famous", 45}, {"Stars", 30}}) {
-        std::tie(band.bandname, band.popularity, band.cash) = std::tuple(name, 32000, 32000);
-        band.songquality.fill(static_cast<int16>(quality));
-        if (savegame(band, folder_ + "/" + name + ".zef")) violated("a band could not be saved");
-    }
-}
-
-void Soak::run(long actions) {
-    for (long i = 0; i < actions; ++i) {
-        const Game before = game_;
-        dialogs_.texts.clear();
-        stale_ = replaced_ = false;
-        kind_ = Kind::other;
-        act();
-        ++totals_.actions;
-        totals_.weeks += game_.state.gamedate != before.state.gamedate;
-        check(before);
-    }
-}
 
 void Soak::act() {
     // A file options screen in front is clicked often, one left hidden now and then.
     if (game_.fileoptions && pick(game_.screens.shown(Screen::fileoptions) ? 2 : 8) == 0)
         return onfileoptions();
-    if (game_.recorddeal) {
-        if (pick(2) == 0) {
-            acceptnewband(game_);
-            replaced(false);
-            ++totals_.careers;
-        } else {
-            declinenewband(game_);
-            declined_ = true;
-        }
+    if (game_.recorddeal && pick(2) == 0) {
+        acceptnewband(game_);
+        replaced(false);
+        ++totals_.careers;
+    } else if (game_.recorddeal) {
+        declinenewband(game_);
+        declined_ = true;
     } else if (game_.magazine) {
         closemagazine(game_);
     } else if (game_.gig) {
         ongig();
+    } else if (game_.screens.shown(Screen::title) && pick(4) == 0) {
+        if (!game_.fileoptions) nameclicked_ = filepicked_ = false;
+        openfileoptions(game_, FileMode::load, folder_);
     } else if (game_.screens.shown(Screen::title)) {
-        ontitle();
-    } else {
-        onmain();
-    }
-}
-
-void Soak::ontitle() {
-    switch (pick(4)) {
-    case 0:
-        return openfiles(FileMode::load);
-    case 1:
-        return secretjoke(game_);
-    default:
         startnewgame(game_);
-        if (!game_.screens.shown(Screen::main)) return;
+        if (!game_.screens.shown(Screen::main)) return secretjoke(game_);
         replaced(true);
         ++totals_.careers;
-        declined_ = false;
-        playing_ = true;
+        std::tie(declined_, playing_) = std::tuple(false, true);
+    } else {
+        onmain();
     }
 }
 
@@ -185,44 +171,34 @@ const std::pair<Click, Kind> clicks[] = {
     {[](Game& g, int) { writesong(g); }, Kind::other},
     {[](Game& g, int n) { choosepromotion(g, n % 4); }, Kind::other},
     {[](Game& g, int n) { selectsong(g, n - 1); }, Kind::other},
-    {[](Game& g, int) { memberreport(g); }, Kind::other},
+    {[](Game& g, int) { memberreport(g); }, Kind::report},
     {[](Game& g, int) { bookholiday(g); }, Kind::holiday},
     {[](Game& g, int) { checkgigband(g); }, Kind::other},
-    {[](Game& g, int) { senddemo(g); }, Kind::other}};
+    {[](Game& g, int) { senddemo(g); }, Kind::other},
+    {[](Game& g, int) { giveinterview(g); }, Kind::interview}};
 constexpr int clickcount = static_cast<int>(std::size(clicks));
 
-// Every click of the main screen: NEXT WEEK most often.
+// Every click of the main screen, NEXT WEEK most often. Last week's invitation lapses early
+// in a week; a week that cannot pay its wages stops before BOOK GIG comes back.
 void Soak::onmain() {
     const int roll = pick(clickcount + 8);
-    if (roll == clickcount + 2) // bands form and go on stage often
-        return game_.controls.hire ? hireapplicant(game_) : checkgigband(game_);
-    if (roll < clickcount) {
-        kind_ = clicks[roll].second;
-        clicks[roll].first(game_, pick(songlimit + 1));
-    } else if (roll == clickcount) {
-        const bool could = game_.controls.interview;
-        giveinterview(game_);
-        mayinterview_ = mayinterview_ && !could;
+    if (roll == clickcount) { // bands form and go on stage often
+        game_.controls.hire ? hireapplicant(game_) : checkgigband(game_);
     } else if (roll == clickcount + 1) {
-        openfiles(FileMode::save);
+        if (!game_.fileoptions) nameclicked_ = filepicked_ = false;
+        openfileoptions(game_, FileMode::save, folder_);
+    } else if (roll < clickcount) {
+        kind_ = clicks[roll].second;
+        mayinterview_ = mayinterview_ && kind_ != Kind::interview;
+        clicks[roll].first(game_, pick(songlimit + 1));
     } else {
-        nextweek();
+        kind_ = Kind::week;
+        const bool sent = game_.main.demo;
+        nextweek(game_);
+        mayinterview_ = dialogs_.heard("You have been invited");
+        maybook_ = maybook_ || !dialogs_.heard("pay the band");
+        totals_.signings += sent && game_.recorddeal;
     }
-}
-
-// Last week's invitation lapses early in the week; a week that cannot pay its wages stops
-// before BOOK GIG comes back and before the events can bring a new one.
-void Soak::nextweek() {
-    kind_ = Kind::week;
-    const bool sent = game_.main.demo;
-    quorvane::nextweek(game_);
-    mayinterview_ = dialogs_.said("You have been invited for a Radio interview!") ||
-                    dialogs_.said("You have been invited onto a cable T.V music show!");
-    if (dialogs_.said("You don't have enough money to pay the band and expenses! Therefore the "
-                      "band has quit to find a new manager."))
-        return;
-    maybook_ = true;
-    totals_.signings += sent && game_.recorddeal;
 }
 
 // Whatever the gig screen allows, a booking most often carried through to PLAY GIG.
@@ -242,93 +218,30 @@ void Soak::ongig() {
     maybook_ = maybook_ && !game_.magazine;
 }
 
-// GAME OPTIONS or LOAD GAME; the screen may be left open while other screens are clicked.
-void Soak::openfiles(FileMode mode) {
-    if (!game_.fileoptions) nameclicked_ = filepicked_ = false;
-    openfileoptions(game_, mode, folder_);
-}
-
 // A click on the file options screen, which may be hidden, or gone behind its opener.
 void Soak::onfileoptions() {
-    stale_ = !game_.screens.shown(Screen::fileoptions);
+    std::tie(stale_, kind_) = std::tuple(!game_.screens.shown(Screen::fileoptions), Kind::files);
     const char* names[] = {"Famous.zef", "Stars.zef", "career0.zef", "career1.zef", "missing.zef"};
-    switch (pick(9)) {
-    case 0:
-    case 1:
-        pickfile(game_, names[pick(5)]);
-        if (!stale_) filepicked_ = nameclicked_ = true;
-        return;
-    case 2:
-        clickfilename(game_);
-        if (!stale_) nameclicked_ = true;
-        return;
-    case 3:
-        return typefilename(game_, names[2 + pick(2)]);
-    case 4:
-        return backbutton(game_);
-    case 5:
-        return closefileoptionswindow(game_);
-    case 6:
-        return savebutton(game_);
-    default:
-        loadbutton(game_);
-        if (!dialogs_.said("Game Loaded")) return;
-        replaced(true);
-        totals_.careers += !playing_ || declined_;
-        playing_ = true;
-        declined_ = false;
-    }
-}
-
-// Another band took the screen. A new or loaded game starts as a fresh program would show
-// it; a new band plays on in the week that signed the old one.
-void Soak::replaced(bool fresh) {
-    replaced_ = true;
-    if (fresh) mayinterview_ = false, maybook_ = true;
-}
-
-void Soak::violated(const std::string& what) {
-    if (++totals_.violations <= 10)
-        std::fprintf(stderr, "violation after action %ld: %s\n", totals_.actions, what.c_str());
+    const int roll = pick(9);
+    if (roll < 2) pickfile(game_, names[pick(5)]);
+    if (roll < 3 && !stale_)
+        std::tie(nameclicked_, filepicked_) = std::tuple(true, roll < 2 || filepicked_);
+    if (roll == 2) clickfilename(game_);
+    if (roll == 3) typefilename(game_, names[2 + pick(2)]);
+    if (roll == 4) backbutton(game_);
+    if (roll == 5) closefileoptionswindow(game_);
+    if (roll == 6) savebutton(game_);
+    if (roll < 7) return;
+    loadbutton(game_);
+    if (!dialogs_.heard("Game Loaded")) return;
+    replaced(true);
+    totals_.careers += !playing_ || declined_;
+    std::tie(declined_, playing_) = std::tuple(false, true);
 }
 
 void Soak::check(const Game& before) {
-    checkmembers();
-    checkcounters();
-    checkcontrols(before);
-    checkscreens();
-    checkstorage(before);
-    checkprices(before);
-    if (stale_ && (game_.state != before.state || !dialogs_.texts.empty() || !game_.fileoptions ||
-                   game_.fileoptions->thefile != before.fileoptions->thefile ||
-                   game_.screens.shown(Screen::fileoptions)))
-        violated("a file options screen that is not up acted");
-    // A 16-bit sum that wrapped would jump by more than the range allows.
-    const auto& s = game_.state;
-    if (!replaced_ && (std::abs(s.cash - before.state.cash) > 32767 ||
-                       std::abs(s.popularity - before.state.popularity) > 32767))
-        violated("cash or popularity wrapped");
-}
-
-// Every member's values within what hiring, training and the weeks can make of them.
-void Soak::checkmembers() {
-    const auto& s = game_.state;
-    auto within = [](int value, int low, int high) { return value >= low && value <= high; };
-    for (int slot = 1; slot <= membercount; ++slot) {
-        bool sound = s.happiness[slot] <= 10 && s.discord[slot] >= 0 &&
-                     within(s.illweeks[slot], 0, 10) && within(s.lessons[slot], 0, 6);
-        if (s.occupied(slot))
-            sound = sound && within(s.memberage[slot], 17, 22) && s.talent[slot] >= 1 &&
-                    within(s.charisma[slot], 1, 10) && within(s.attitude[slot], 1, 10) &&
-                    within(s.looks[slot], 1, 10) && within(s.songwriting[slot], 1, 3) &&
-                    (s.membersex[slot] == "Male" || s.membersex[slot] == "Female");
-        if (!sound) violated("member " + std::to_string(slot) + " is out of range");
-    }
-}
-
-void Soak::checkcounters() {
-    const auto& s = game_.state;
-    auto within = [](int value, int low, int high) { return value >= low && value <= high; };
+    const auto& [s, sc] = std::tie(game_.state, game_.screens);
+    // Every value within what hiring, training, the weeks and the tables can make of it.
     bool sound = within(s.applicantslot, 1, membercount) && within(s.songcount, 0, songlimit) &&
                  s.lastsong == s.songcount && within(s.songtimer, 1, songidle) &&
                  (s.songtimer == songidle || s.songcount < songlimit) &&
@@ -336,113 +249,147 @@ void Soak::checkcounters() {
                  s.popularity >= 0 && s.cash >= 0 && s.applicantsthisweek >= 0 &&
                  within(game_.main.Selected, 0, membercount) &&
                  within(game_.main.selectedsong, 0, songlimit);
+    for (int slot = 1; slot <= membercount; ++slot) {
+        sound = sound && s.happiness[slot] <= 10 && s.discord[slot] >= 0 &&
+                within(s.illweeks[slot], 0, 10) && within(s.lessons[slot], 0, 6) &&
+                within(s.listslot[slot], 0, membercount);
+        if (s.occupied(slot))
+            sound = sound && within(s.memberage[slot], 17, 22) && s.talent[slot] >= 1 &&
+                    within(s.charisma[slot], 1, 10) && within(s.attitude[slot], 1, 10) &&
+                    within(s.looks[slot], 1, 10) && within(s.songwriting[slot], 1, 3) &&
+                    (s.membersex[slot] == "Male" || s.membersex[slot] == "Female");
+    }
     for (int song = 1; song <= s.songcount; ++song)
-        sound = sound && s.songquality[song] >= 8 && s.songname[song].find(' ') != 0;
-    for (int slot = 1; slot <= membercount; ++slot)
-        sound = sound && within(s.listslot[slot], 0, membercount);
+        sound = sound && s.songquality[song] >= 8 && !s.songname[song].empty();
     for (int venue = 1; venue <= venuecount; ++venue)
         sound = sound && (s.venueopen[venue] == vbtrue || s.venueopen[venue] == vbfalse);
     for (int position = 1; position <= setlength; ++position)
         sound = sound && within(s.setlist[position], 0, songlimit);
-    if (!sound) violated("a counter or index is out of its range");
+    if (!sound) violated("a value is out of its range");
+    // One screen in front, a file options screen only over the one that opened it.
+    int front = 0;
+    for (Screen one :
+         {Screen::main, Screen::title, Screen::gig, Screen::magazine, Screen::recorddeal})
+        front += sc.shown(one);
+    const Screen opener = game_.fileoptions && game_.fileoptions->mode == FileMode::save
+                              ? Screen::main
+                              : Screen::title;
+    if (front != 1 || (sc.shown(Screen::title) && playing_ && !declined_) ||
+        sc.shown(Screen::gig) != game_.gig.has_value() ||
+        sc.shown(Screen::magazine) != game_.magazine.has_value() ||
+        sc.shown(Screen::recorddeal) != game_.recorddeal.has_value() ||
+        (sc.shown(Screen::fileoptions) &&
+         (!game_.fileoptions || sc.owner(Screen::fileoptions) != opener || !sc.shown(opener))))
+        violated("not one screen in front, or a screen up without its opener");
+    if (stale_ && (s != before.state || !dialogs_.texts.empty() || !game_.fileoptions ||
+                   game_.fileoptions->thefile != before.fileoptions->thefile ||
+                   sc.shown(Screen::fileoptions)))
+        violated("a file options screen that is not up acted");
+    // What the main screen shows can be saved and loaded back unchanged, and a game reported
+    // saved, from GAME OPTIONS only, loads back as itself.
+    if (const auto bytes = encodesave(s);
+        sc.shown(Screen::main) && (!bytes || decodesave(*bytes, s) != s))
+        violated("saving and loading changes the game");
+    if (Module1 reloaded = before.state;
+        dialogs_.heard("Game Saved") &&
+        (before.fileoptions->mode != FileMode::save ||
+         !loadgame(reloaded, chosenpath(*before.fileoptions)) || reloaded != s))
+        violated("a game reported saved does not load back as the same game");
+    checkflags();
+    checknumbers(before);
 }
 
 // Every enabled flag and list follows the state it comes from.
-void Soak::checkcontrols(const Game& before) {
-    const auto& s = game_.state;
-    const auto& c = game_.controls;
-    if (game_.screens.shown(Screen::main)) {
-        std::vector<std::string> members, songs;
-        for (int slot = 1; slot <= membercount; ++slot)
-            if (s.occupied(slot)) members.push_back(s.membername[slot]);
-        for (int slot = 1; slot <= s.songcount; ++slot)
-            songs.push_back(s.songname[slot]);
-        if (c.members != members || c.songlist != songs)
-            violated("the member or track list is not the band's");
-    }
+void Soak::checkflags() {
+    const auto& [s, c] = std::tie(game_.state, game_.controls);
+    std::vector<std::string> members, songs;
+    for (int slot = 1; slot <= membercount; ++slot)
+        if (s.occupied(slot)) members.push_back(s.membername[slot]);
+    for (int slot = 1; slot <= s.songcount; ++slot)
+        songs.push_back(s.songname[slot]);
+    if (game_.screens.shown(Screen::main) && (c.members != members || c.songlist != songs))
+        violated("the member or track list is not the band's");
     if (c.hire != c.dismiss || (s.fullband() && (c.hire || c.txtapplicant != "No Applicants")))
         violated("HIRE and DISMISS do not follow the vacancies");
-    if (c.Command2 && selectedmember(game_) == 0) violated("SACK is enabled with nobody picked");
-    if (replaced_ && (game_.main.Selected != 0 || game_.main.selectedsong != 0 || c.Command2))
-        violated("a pick of the band before outlived it");
-    if (c.interview != mayinterview_) violated("INTERVIEW does not follow the week's invitation");
-    if (c.command4 != maybook_) violated("BOOK GIG does not follow this week's gig");
+    if ((c.Command2 && selectedmember(game_) == 0) ||
+        (replaced_ && (game_.main.Selected != 0 || game_.main.selectedsong != 0 || c.Command2)))
+        violated("SACK or a pick does not follow the band on the screen");
+    if (c.interview != mayinterview_ || c.command4 != maybook_)
+        violated("INTERVIEW or BOOK GIG does not follow this week's invitation and gig");
     if (const auto& f = game_.fileoptions; f && (f->save != nameclicked_ || f->load != filepicked_))
         violated("SAVE or LOAD does not follow the name box and the file picked");
     if (const auto& g = game_.gig) {
-        bool sound = g->trackcount >= 0 && g->trackcount <= setlength &&
-                     g->command1 == (g->checkindex != 0) && (!g->picker || g->command4) &&
-                     static_cast<int>(g->Combo1.size()) == s.songcount;
-        for (int i = 0; i < setlength; ++i)
-            sound = sound && g->tracks[static_cast<std::size_t>(i)].empty() == (i >= g->trackcount);
-        if (g->checkindex != 0)
-            sound = sound && g->location[static_cast<std::size_t>(g->checkindex - 1)];
+        bool sound =
+            within(g->trackcount, 0, setlength) && g->command1 == (g->checkindex != 0) &&
+            (!g->picker || g->command4) &&
+            (g->checkindex == 0 || g->location[static_cast<std::size_t>(g->checkindex - 1)]);
+        for (std::size_t i = 0; i < setlength; ++i)
+            sound = sound && g->tracks[i].empty() == (static_cast<int>(i) >= g->trackcount);
         if (!sound) violated("the gig screen's controls do not follow the booking");
     }
-    if (before.gig && !game_.gig && game_.magazine && s.popularity < before.state.popularity)
-        violated("a gig lowered popularity");
 }
 
-// One screen in front, a file options screen only over the one that opened it.
-void Soak::checkscreens() {
-    const auto& sc = game_.screens;
-    int front = 0;
-    for (Screen s :
-         {Screen::main, Screen::title, Screen::gig, Screen::magazine, Screen::recorddeal})
-        front += sc.shown(s);
-    if (front != 1) violated("not exactly one of main, title, gig, magazine and record deal is up");
-    if (sc.shown(Screen::title) && playing_ && !declined_)
-        violated("the title screen came back over a running game");
-    if (sc.shown(Screen::gig) != game_.gig.has_value() ||
-        sc.shown(Screen::magazine) != game_.magazine.has_value() ||
-        sc.shown(Screen::recorddeal) != game_.recorddeal.has_value())
-        violated("a screen and its controls disagree");
-    if (sc.shown(Screen::fileoptions)) {
-        const Screen opener = game_.fileoptions && game_.fileoptions->mode == FileMode::save
-                                  ? Screen::main
-                                  : Screen::title;
-        if (!game_.fileoptions || sc.owner(Screen::fileoptions) != opener || !sc.shown(opener))
-            violated("the file options screen is up without its opener");
-    }
-}
-
-// What the main screen shows can be saved and loaded back unchanged, and a game reported
-// saved loads back as itself.
-void Soak::checkstorage(const Game& before) {
-    const auto& s = game_.state;
-    if (game_.screens.shown(Screen::main)) {
-        const auto bytes = encodesave(s);
-        if (!bytes || decodesave(*bytes, s) != s) violated("saving and loading changes the game");
-    }
-    if (!dialogs_.said("Game Saved")) return;
-    Module1 reloaded = before.state;
-    reloaded.bandname += "?";
-    if (!loadgame(reloaded, chosenpath(*before.fileoptions)) || reloaded != s)
-        violated("a game reported saved does not load back as the same game");
-}
-
-// Lessons, holidays, promotion, wages and fees cost or pay what they should, venues take a
-// band as popular as they ask, and weeks and holidays move the calendar by their length.
-void Soak::checkprices(const Game& before) {
+// Money, time and words follow the rules' own numbers: prices, fees, wages and lengths; a
+// venue's answer from its requirement; the label's from the track's quality; a report from
+// the member's mood and standing; an interview's and a gig's words from what they added.
+void Soak::checknumbers(const Game& before) {
     if (replaced_ || game_.recorddeal) return; // a new band brings its own cash
     const auto& [s, b] = std::tie(game_.state, before.state);
-    const int spent = b.cash - s.cash;
+    const int spent = b.cash - s.cash, gained = s.popularity - b.popularity;
     const auto days =
         (std::chrono::sys_days{s.gamedate} - std::chrono::sys_days{b.gamedate}).count();
     constexpr int promotions[] = {0, 0, 100, 250, 400}, fees[] = {0, 0, 50, 100, 150, 250},
                   asked[] = {0, 3, 60, 200, 260, 310};
     auto wages = [](int pounds) { return pounds >= 0 && pounds <= 12; };
-    bool sound = spent == 0 && days == 0;
+    bool sound = (spent == 0 && days == 0) || kind_ == Kind::files;
     if (kind_ == Kind::lesson) sound = days == 0 && (spent == 0 || spent == 75);
     if (kind_ == Kind::holiday) sound = (spent == 0 && days == 0) || (spent == 300 && days == 14);
-    if (kind_ == Kind::gig && game_.magazine)
-        sound = days == 0 && -spent == fees[before.gig->checkindex];
     if (kind_ == Kind::week)
         sound = days == 7 && (wages(spent) || wages(spent - promotions[b.promotion]));
+    if (kind_ == Kind::gig && game_.magazine)
+        sound = days == 0 && -spent == fees[before.gig->checkindex];
     if (kind_ == Kind::apply && !dialogs_.texts.empty())
-        sound = sound && dialogs_.said("You have been allowed to play a gig!") ==
-                             (s.popularity >= asked[game_.gig->checkindex]);
-    if (!sound) violated("cash, calendar or a venue's answer is off the rules' numbers");
+        sound = sound &&
+                dialogs_.heard("allowed to play") == (s.popularity >= asked[game_.gig->checkindex]);
+    if (const int track = selectedtrack(game_);
+        kind_ == Kind::week && before.main.demo && track && !dialogs_.heard("pay the band")) {
+        const int q = b.songquality[track];
+        const int answer = q < 20             ? 0
+                           : q > 20 && q < 25 ? 1
+                           : q > 25 && q < 30 ? 2
+                           : q > 30 && q < 40 ? 3
+                           : q > 40           ? 4
+                                              : -1;
+        const char* answers[] = {"rejected the demo", "thought the song was ok", "liked your song",
+                                 "liked the song a lot", "loved the track"};
+        for (int i = 0; i < 5; ++i)
+            sound = sound &&
+                    dialogs_.heard(answers[i]) == (answer == i && (i < 4 || !game_.recorddeal));
+    }
+    if (const int slot = selectedmember(before); kind_ == Kind::report && slot) {
+        const int h = b.happiness[slot], d = b.discord[slot];
+        sound = dialogs_.heard(h <= 3   ? " is unhappy. "
+                               : h <= 6 ? " is content. "
+                               : h <= 8 ? " is quite happy. "
+                                        : " is very happy. ") &&
+                dialogs_.heard(d <= 2   ? "really well"
+                               : d <= 4 ? "pretty well"
+                               : d <= 6 ? "tolerated"
+                                        : "hated") &&
+                dialogs_.heard(b.membersex[slot] == "Male" ? ". He " : ". She ");
+    }
+    if (kind_ == Kind::interview && before.controls.interview && s.popularity < 32767)
+        sound = dialogs_.heard(gained < 20 ? "poor" : gained <= 60 ? "o.k" : "fantastic!");
+    if (kind_ == Kind::gig && game_.magazine && s.popularity < 32767) {
+        const char* tiers[] = {"terrible set",      "angry crowd",     "poor gig",
+                               "less than average", "pretty good gig", "average gig",
+                               "excellent gig",     "exceptional gig"};
+        const int tier = gained < 50 ? 0 : gained < 150 ? 2 : gained < 200 ? 4 : 6;
+        const auto& news = game_.magazine->txtnews;
+        sound = sound && dialogs_.heard("extremely unhappy") == (gained < 20) &&
+                (news.find(tiers[tier]) != news.npos || news.find(tiers[tier + 1]) != news.npos);
+    }
+    if (!sound) violated("cash, calendar or a box's words are off the rules' numbers");
 }
 
 } // namespace

@@ -39,9 +39,9 @@ void ScriptedDialogs::message(std::string_view text, Icon icon) {
     shown.push_back({Shown::message, std::string(text), icon});
 }
 
-bool ScriptedDialogs::ask(std::string_view question) {
+bool ScriptedDialogs::answer(std::string_view question, Shown::Kind kind) {
     logshown(question);
-    shown.push_back({Shown::question, std::string(question)});
+    shown.push_back({kind, std::string(question)});
     if (answers.empty()) {
         unexpected.emplace_back(question);
         return false;

@@ -27,7 +27,7 @@ private:
 };
 
 struct Shown {
-    enum Kind { message, question, prompt } kind;
+    enum Kind { message, question, careful, prompt } kind;
     std::string text;
     Icon icon = Icon::none;
     bool operator==(const Shown&) const = default;
@@ -38,7 +38,10 @@ struct Shown {
 class ScriptedDialogs final : public Dialogs {
 public:
     void message(std::string_view text, Icon icon) override;
-    bool ask(std::string_view question) override;
+    bool ask(std::string_view question) override { return answer(question, Shown::question); }
+    bool askcarefully(std::string_view question) override {
+        return answer(question, Shown::careful);
+    }
     std::string prompt(std::string_view prompt, std::string_view title,
                        std::string_view defaulttext) override;
     std::vector<std::string> messages() const;
@@ -47,6 +50,9 @@ public:
     std::deque<std::string> typed;
     std::vector<Shown> shown;
     std::vector<std::string> unexpected;
+
+private:
+    bool answer(std::string_view question, Shown::Kind kind);
 };
 
 // Notes each screen change as "show main", "close fileoptions", "quit" and so on.
