@@ -64,22 +64,18 @@ TEST_F(GameTest, AHolidayNeedsTheWholeBandAndThreeHundredPounds) {
     auto& s = band();
     std::tie(s.membername[4], s.cash) = std::tuple(none, 0);
     bookholiday(game);
-    EXPECT_EQ(
-        dialogs.shown.back(),
-        (Shown{Shown::message, "You haven't got a full band to send on holiday.", Icon::warning}));
+    EXPECT_EQ(dialogs.shown.back().icon, Icon::warning);
     std::tie(s.membername[4], s.cash, s.happiness, s.tiredness) =
         std::tuple("Member 4", 299, Ints<4>{0, 0, 5, 7, 10}, 3);
     bookholiday(game);
-    EXPECT_EQ(last(), "You can't afford to organise a band holiday, you need £300");
     s.cash = 600;
     dialogs.answers = {false, true, true};
-    bookholiday(game);
-    EXPECT_EQ(std::tuple(last(), s.cash), std::tuple("Go ahead and book a 2 week holiday?", 600));
-    bookholiday(game);
-    EXPECT_EQ(std::tie(s.happiness, s.gamedate),
-              std::tuple(Ints<4>{0, 4, 9, 10, 10}, Date{2001y / 9 / 15}));
-    bookholiday(game);
-    EXPECT_EQ(std::tie(s.cash, s.gamedate, s.tiredness), std::tuple(0, Date{2001y / 9 / 29}, 3));
+    for (int i = 0; i < 3; ++i)
+        bookholiday(game); // No, then twice
+    EXPECT_EQ(str(dialogs.shown[0].text.substr(0, 20), dialogs.shown[1].text.substr(0, 20), s.cash,
+                  s.happiness[1], s.happiness[2], s.happiness[3], s.happiness[4], s.tiredness),
+              "You haven't got a fu You can't afford to  0 8 10 10 10 3");
+    EXPECT_EQ(s.gamedate, Date{2001y / 9 / 29});
 }
 
 TEST_F(GameTest, TheManagerScoreAndTheSigningTextFollowTheSignedBand) {
