@@ -18,11 +18,6 @@ QMessageBox* box() {
     return qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
 }
 
-// Presses a key on a modal box as a player would: on the control that has the focus.
-void press(QWidget* box, Qt::Key key) {
-    QTest::keyClick(box->focusWidget() ? box->focusWidget() : box, key);
-}
-
 // A click at the middle of a control, sent to its window as the window system would.
 void windowclick(QWidget* control) {
     QWidget* window = control->window();
@@ -36,38 +31,37 @@ class QtDialogsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Each box answered on the control with the focus, as a player does with Enter or Escape.
     void boxesCarryTheGameTitleAndAnswerEnterAndEscape() {
         QtDialogs dialogs;
         QStringList seen;
-        const std::tuple<int, Qt::Key, bool> rows[] = {
-            // 0 a message with a stop icon, 1 with a warning, 2 a question, 3 a careful one
-            {0, Qt::Key_Return, false}, {1, Qt::Key_Escape, false}, {2, Qt::Key_Return, true},
-            {2, Qt::Key_Escape, false}, {3, Qt::Key_Return, false}, {3, Qt::Key_Escape, false}};
-        for (const auto& [kind, key, yes] : rows) {
-            QTimer::singleShot(0, [&seen, key = key] {
-                seen << box()->windowTitle() + " " + QString::number(box()->icon());
-                press(box(), key);
+        auto answer = [&seen](Qt::Key key) {
+            QTimer::singleShot(0, [&seen, key] {
+                QWidget* modal = QApplication::activeModalWidget();
+                seen << modal->windowTitle() + (box() ? QString::number(box()->icon()) : "");
+                if (auto* input = qobject_cast<QInputDialog*>(modal))
+                    input->findChild<QLineEdit*>()->setText(QString::fromUtf8("Mot\u00f6rhead"));
+                QTest::keyClick(modal->focusWidget() ? modal->focusWidget() : modal, key);
             });
-            const bool answer =
-                kind < 2    ? (dialogs.message("!", kind ? Icon::warning : Icon::stop), false)
-                : kind == 2 ? dialogs.ask("Sure?")
-                            : dialogs.askcarefully("Sure?");
-            QCOMPARE(answer, yes);
-        }
-        QCOMPARE(seen, QStringList({"Quorvane 3", "Quorvane 2", "Quorvane 0", "Quorvane 0",
-                                    "Quorvane 0", "Quorvane 0"}));
+        };
+        answer(Qt::Key_Return);
+        dialogs.message("!", Icon::stop);
+        answer(Qt::Key_Escape);
+        dialogs.message("!", Icon::warning);
+        answer(Qt::Key_Return);
+        const bool yes = dialogs.ask("Sure?");
+        answer(Qt::Key_Return); // a careful question starts on No
+        const bool careful = dialogs.askcarefully("Sure?");
+        answer(Qt::Key_Return);
+        const std::string typed = dialogs.prompt("Please enter the name of the Band:", "NEW BAND", "");
+        answer(Qt::Key_Escape);
+        const std::string cancelled = dialogs.prompt("Band?", "NEW BAND", "");
+        QCOMPARE(std::tuple(yes, careful, typed, cancelled),
+                 std::tuple(true, false, std::string("Mot\xc3\xb6rhead"), std::string()));
+        QCOMPARE(seen, QStringList({"Quorvane3", "Quorvane2", "Quorvane0", "Quorvane0",
+                                    "NEW BAND", "NEW BAND"}));
         QTimer::singleShot(0, [] { box()->button(QMessageBox::Yes)->click(); });
         QVERIFY(dialogs.askcarefully("Sure?")); // a click still says Yes
-        for (bool cancel : {false, true}) {
-            QTimer::singleShot(0, [cancel] {
-                auto* input = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
-                QVERIFY(input && input->windowTitle() == "NEW BAND");
-                input->findChild<QLineEdit*>()->setText(QString::fromUtf8("Mot\u00f6rhead"));
-                press(input, cancel ? Qt::Key_Escape : Qt::Key_Return);
-            });
-            QCOMPARE(dialogs.prompt("Please enter the name of the Band:", "NEW BAND", ""),
-                     cancel ? std::string() : std::string("Mot\xc3\xb6rhead"));
-        }
     }
 
     // A box of a long file name over the title screen, then one double-clicked on OK, whose

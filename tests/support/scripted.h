@@ -6,8 +6,12 @@
 #include "ports/random.h"
 #include "state/module1.h"
 
+#include <cstdlib>
 #include <deque>
+#include <fstream>
+#include <stdexcept>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace quorvane::testing {
@@ -16,15 +20,37 @@ namespace quorvane::testing {
 // meant for a draw of 1..n is drawn for another range.
 class ScriptedRandom final : public Random {
 public:
-    double uniform(int range) override;
-    // Queues values that make draws of 1..n give k, in order.
-    void give(std::initializer_list<std::pair<int, int>> draws);
-    void give(int k, int n, int times = 1);
+    double uniform(int range) override {
+        const std::string draw = "a draw of 1.." + std::to_string(range);
+        if (values_.empty()) throw std::logic_error("unscripted: " + draw);
+        const auto [value, meant] = values_.front();
+        if (meant != range)
+            throw std::logic_error("a value for 1.." + std::to_string(meant) + " taken by " + draw);
+        values_.pop_front();
+        return value;
+    }
+    // Queues values that make draws of 1..n give k, in order: the middle of the k-th of n
+    // equal bands, clear of rounding at its edges. A draw scaled by 0 or less (a skill of 0,
+    // say) gives the same whatever the value.
+    void give(int k, int n, int times = 1) {
+        for (int i = 0; i < times; ++i)
+            values_.emplace_back(n > 0 ? (k - 0.5) / n : 0.5, n);
+    }
+    void give(std::initializer_list<std::pair<int, int>> draws) {
+        for (auto [k, n] : draws)
+            give(k, n);
+    }
     std::size_t left() const { return values_.size(); }
 
 private:
     std::deque<std::pair<double, int>> values_; // a value and the range it is meant for
 };
+
+// Adds a text a box showed to the log the message check reads, when the tests keep one.
+inline void logshown(std::string_view text) {
+    static const char* const log = std::getenv("QUORVANE_SHOWN_LOG");
+    if (log) std::ofstream(log, std::ios::app) << text << '\n';
+}
 
 struct Shown {
     enum Kind { message, question, careful, prompt } kind;
@@ -37,14 +63,26 @@ struct Shown {
 // noted in `unexpected` and answered No or cancelled.
 class ScriptedDialogs final : public Dialogs {
 public:
-    void message(std::string_view text, Icon icon) override;
+    void message(std::string_view text, Icon icon) override {
+        logshown(text);
+        shown.push_back({Shown::message, std::string(text), icon});
+    }
     bool ask(std::string_view question) override { return answer(question, Shown::question); }
     bool askcarefully(std::string_view question) override {
         return answer(question, Shown::careful);
     }
     std::string prompt(std::string_view prompt, std::string_view title,
-                       std::string_view defaulttext) override;
-    std::vector<std::string> messages() const;
+                       std::string_view) override {
+        logshown(prompt);
+        shown.push_back({Shown::prompt, std::string(prompt) + " | " + std::string(title)});
+        return next(typed, prompt, std::string());
+    }
+    std::vector<std::string> messages() const {
+        std::vector<std::string> texts;
+        for (const auto& s : shown)
+            if (s.kind == Shown::message) texts.push_back(s.text);
+        return texts;
+    }
 
     std::deque<bool> answers;
     std::deque<std::string> typed;
@@ -52,7 +90,17 @@ public:
     std::vector<std::string> unexpected;
 
 private:
-    bool answer(std::string_view question, Shown::Kind kind);
+    bool answer(std::string_view question, Shown::Kind kind) {
+        logshown(question);
+        shown.push_back({kind, std::string(question)});
+        return next(answers, question, false);
+    }
+    template <typename T> T next(std::deque<T>& queue, std::string_view asked, T otherwise) {
+        if (queue.empty()) return unexpected.emplace_back(asked), otherwise;
+        T answer = queue.front();
+        queue.pop_front();
+        return answer;
+    }
 };
 
 // Notes each screen change as "show main", "close fileoptions", "quit" and so on.
@@ -66,15 +114,28 @@ public:
     std::vector<std::string> calls;
 
 private:
-    void note(const char* change, Screen screen);
+    void note(const char* change, Screen screen) {
+        static const char* const names[] = {"main", "title",    "fileoptions",
+                                            "gig",  "magazine", "recorddeal"};
+        calls.push_back(change + std::string(names[static_cast<int>(screen)]));
+    }
 };
-
-// Adds a text a box showed to the log the message check reads, when the tests keep one.
-void logshown(std::string_view text);
 
 // The band every test plays with: four fit, happy members called "Member 1" to "Member 4",
 // middling at everything (so a gig draws nothing for them and none of them misbehaves), and
 // `songs` tracks "Song 1", ... of quality 30, 35, 40, ...
-void formband(Module1& state, int songs = 0);
+inline void formband(Module1& s, int songs = 0) {
+    for (int slot = 1; slot <= membercount; ++slot) {
+        std::tie(s.membername[slot], s.membersex[slot]) =
+            std::tuple("Member " + std::to_string(slot), "Male");
+        s.memberage[slot] = 20, s.happiness[slot] = 10, s.songwriting[slot] = 2;
+        s.discord[slot] = s.illweeks[slot] = 0;
+        s.talent[slot] = s.charisma[slot] = s.attitude[slot] = s.looks[slot] = 5;
+    }
+    for (int slot = 1; slot <= songs; ++slot)
+        std::tie(s.songname[slot], s.songquality[slot]) =
+            std::tuple("Song " + std::to_string(slot), 25 + 5 * slot);
+    s.songcount = s.lastsong = static_cast<int16>(songs);
+}
 
 } // namespace quorvane::testing
