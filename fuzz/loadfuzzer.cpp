@@ -34,7 +34,7 @@ void check(bool ok, const char* what) {
 struct Session {
     MersenneRandom random{20010901};
     testing::ScriptedDialogs dialogs; // No to every question
-    testing::RecordingNavigator navigator;
+    testing::QuietNavigator navigator;
     Game game{random, dialogs, navigator};
 };
 

@@ -64,8 +64,8 @@ TEST_F(GigTest, TheBandMustBeFitAndTheVenueOpenAndTakeABandAsPopularAsItAsks) {
     checkgigband(game);
     choosevenue(game, 3); // closed this week
     EXPECT_EQ(str(game.gig->location[3], game.gig->location[4], game.gig->command1,
-                  navigator.calls.back()),
-              "0 1 0 hide main");
+                  game.screens.shown(Screen::main)),
+              "0 1 0 0");
     for (const auto& [venue, asked] : {std::pair{1, 3}, {2, 60}, {3, 200}, {4, 260}, {5, 310}}) {
         s.popularity = static_cast<int16>(asked - 1);
         choosevenue(game, venue - 1);
@@ -114,7 +114,7 @@ TEST_F(GigTest, AGigPaysAndRaisesPopularityAndABadOneUpsetsAMember) {
     EXPECT_EQ(game.magazine->txtnews,
               review + " The best song of the gig was Song 6 which went down a storm!");
     closemagazine(game);
-    EXPECT_EQ(str(game.magazine.has_value(), navigator.calls.back()), "0 show main");
+    EXPECT_EQ(str(game.magazine.has_value(), game.screens.shown(Screen::main)), "0 1");
     const std::tuple<int, int, const char*> tiers[] = {
         // rating, wording, review's opening
         {19, 1, "Band played a terrible set"},

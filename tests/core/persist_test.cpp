@@ -50,15 +50,13 @@ Module1 numbered() {
 // A playable game with a different value in nearly every stored field, some at the edges.
 Module1 busystate() {
     Module1 s = numbered();
-    s.bandname.clear();
-    for (int i = 0; i < 126; ++i)
-        s.bandname += "\xc3\xa9"; // 126 bytes once saved
     std::tie(s.popularity, s.cash, s.memberage[2], s.membername[4], s.membersex[4]) =
         std::tuple(32767, -32768, -5, "None", "0");
     std::tie(s.listslot, s.applicantslot, s.lastsong, s.songcount, s.songtimer, s.promotion) =
         std::tuple(Ints<4>{0, 1, 2, 3, 0}, 4, 19, 19, 3, 3);
-    std::tie(s.gamedate, s.venueopen) =
-        std::tuple(year{9999} / December / 31, Ints<5>{0, -1, 0, -1, -1, 0});
+    std::tie(s.gamedate, s.venueopen, s.bandname) =
+        std::tuple(year{9999} / December / 31, Ints<5>{0, -1, 0, -1, -1, 0},
+                   std::string(125, 'x') + "\xc3\xa9");
     return s;
 }
 
@@ -112,10 +110,17 @@ TEST(SaveFile, FilesTheGameCannotPlayAreRefusedAndChangeNothing) {
         {99, bytes({0, 0, 0, 0, 0, 0, 0xf8, 0x7f})},
         {99, bytes({0, 0, 0, 0, 0x41, 0x92, 0x46, 0x41})},
         {94, bytes({20, 0}) + std::string(126, '\0') + bytes({20, 0})}};
-    const int twobytes[][3] = {{1, 0, 0},   {3, 127, 0},    {14, 5, 0}, {26, 255, 255},
-                               {94, 5, 0},  {95, 255, 255}, {92, 0, 0}, {92, 5, 0},
-                               {97, 11, 0}, {97, 255, 255}, {100, 5, 0}};
-    for (const auto& [n, low, high] : twobytes)
+    for (const auto& [n, low, high] : {std::tuple{1, 0, 0},
+                                       {3, 127, 0},
+                                       {14, 5, 0},
+                                       {26, 255, 255},
+                                       {94, 5, 0},
+                                       {95, 255, 255},
+                                       {92, 0, 0},
+                                       {92, 5, 0},
+                                       {97, 11, 0},
+                                       {97, 255, 255},
+                                       {100, 5, 0}})
         refusals.emplace_back(n, bytes({low, high}));
     const Module1 running = numbered();
     Module1 state = running;

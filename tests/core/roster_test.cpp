@@ -37,15 +37,14 @@ TEST_F(GameTest, AnApplicantIsDrawnInOrderDescribedAndHiredIntoTheLowestVacancy)
         {"10", "excellent ", "a very good attitude and ", "is gorgeous!! "},
         {"11", "", "", ""}};
     const char* players[] = {"Vocalist", "Guitar player", "Bass player", "Drums player"};
-    auto& a = game.main;
-    a.sex1 = "Female";
+    game.main.sex1 = "Female";
     for (const auto& [value, talent, attitude, looks] : words) {
         const int v = std::stoi(value);
         s.applicantslot = static_cast<int16>(v % 4 + 1);
-        a.talent1 = a.attitude1 = a.looks1 = static_cast<int16>(v);
-        EXPECT_EQ(applicantdescription(game), "Aaron Johnson wants to join the band, she is a " +
-                                                  std::string(talent) + players[v % 4] +
-                                                  ", appears to have " + attitude + looks);
+        game.main.talent1 = game.main.attitude1 = game.main.looks1 = static_cast<int16>(v);
+        EXPECT_EQ(applicantdescription(game), str("Aaron Johnson wants to join the band, she is a",
+                                                  talent + std::string(players[v % 4]) +
+                                                      ", appears to have " + attitude + looks));
     }
 }
 

@@ -116,7 +116,7 @@ private:
 
     MersenneRandom random_, clicks_;
     CoinDialogs dialogs_;
-    RecordingNavigator navigator_;
+    QuietNavigator navigator_;
     Game game_;
     std::string folder_;
     Totals& totals_;
@@ -332,7 +332,7 @@ void Soak::checkflags() {
 
 // Money, time and words follow the rules' own numbers: prices, fees, wages and lengths; a
 // venue's answer from its requirement; the label's from the track's quality; a report from
-// the member's mood and standing; an interview's and a gig's words from what they added.
+// the member's mood and standing; an interview's words from what it added.
 void Soak::checknumbers(const Game& before) {
     if (replaced_ || game_.recorddeal) return; // a new band brings its own cash
     const auto& [s, b] = std::tie(game_.state, before.state);
@@ -381,15 +381,6 @@ void Soak::checknumbers(const Game& before) {
     }
     if (kind_ == Kind::interview && before.controls.interview && s.popularity < 32767)
         sound = dialogs_.heard(gained < 20 ? "poor" : gained <= 60 ? "o.k" : "fantastic!");
-    if (kind_ == Kind::gig && game_.magazine && s.popularity < 32767) {
-        const char* tiers[] = {"terrible set",      "angry crowd",     "poor gig",
-                               "less than average", "pretty good gig", "average gig",
-                               "excellent gig",     "exceptional gig"};
-        const int tier = gained < 50 ? 0 : gained < 150 ? 2 : gained < 200 ? 4 : 6;
-        const auto& news = game_.magazine->txtnews;
-        sound = sound && dialogs_.heard("extremely unhappy") == (gained < 20) &&
-                (news.find(tiers[tier]) != news.npos || news.find(tiers[tier + 1]) != news.npos);
-    }
     if (!sound) violated("cash, calendar or a box's words are off the rules' numbers");
 }
 

@@ -37,20 +37,6 @@ protected:
         for (int n : {6, 2, 30, 30, 3, 10, 10, 10, 3})
             random.give(1, n);
     }
-    // The draws of a week after the song: wages of £1 a member, every venue closed, and
-    // events in which nothing happens, for the band as it stands.
-    void quietweek() {
-        const auto& s = game.state;
-        for (int slot = 1; slot <= membercount; ++slot)
-            if (s.occupied(slot)) random.give(1, 3);
-        random.give(2, 2, venuecount);
-        for (int slot = 1; slot <= membercount; ++slot)
-            if (s.attitude[slot] < 4) random.give(1, s.attitude[slot]);
-        for (int slot = 1; slot <= membercount; ++slot)
-            if (s.occupied(slot)) random.give(2, 1000);
-        if (s.fullband()) random.give(100, 100);
-        if (s.fullband() && s.popularity > 500) random.give(10, 10);
-    }
     Module1& band(int songs = 0) {
         formband(game.state, songs);
         return game.state;
@@ -60,7 +46,7 @@ protected:
 
     ScriptedRandom random;
     ScriptedDialogs dialogs;
-    RecordingNavigator navigator;
+    QuietNavigator navigator;
     Game game{random, dialogs, navigator};
 };
 

@@ -1,0 +1,291 @@
+// Every screen clicked through its real widgets, by keys and by mouse: one path a screen,
+// with the mends a player would notice on the way.
+#include "support/screenfixture.h"
+#include "support/tempfolder.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QDate>
+#include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QScreen>
+#include <QTextDocumentFragment>
+#include <QWindow>
+
+using namespace quorvane;
+using namespace quorvane::testing;
+
+namespace {
+
+QString shortdate(int days) {
+    return QLocale().toString(QDate(2001, 9, 1).addDays(days), QLocale::ShortFormat);
+}
+// Clicks row `row` of a list, or of a drop-down's list, as a player does.
+void clickrow(QListWidget* list, int row) {
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(row)).center());
+}
+void pick(QComboBox* picker, int row) {
+    picker->showPopup();
+    QAbstractItemView* view = picker->view();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                      view->visualRect(view->model()->index(row, 0)).center());
+}
+
+} // namespace
+
+class ScreensTest : public QObject {
+    Q_OBJECT
+
+    TempFolder folder;
+
+private slots:
+    void init() { QDir::setCurrent(QString::fromStdString(folder.path())); }
+
+    void exitOnTheTitleScreenEndsTheGameWithoutAsking() {
+        ScreenGame g;
+        g.click("Form1", "Label4");
+        QVERIFY(!g.frontend.titlescreen().isVisible() && g.dialogs.shown.empty());
+    }
+
+    void aWeekGoesByWithoutTheMouse() {
+        ScreenGame g;
+        QVERIFY(QTest::qWaitForWindowActive(&g.frontend.titlescreen()));
+        QCOMPARE(focused(), QString("New"));
+        press(Qt::Key_Backtab); // the hidden joke's spot comes last
+        press(Qt::Key_Return);
+        press(Qt::Key_Tab);
+        g.dialogs.typed = {"Keys"};
+        press(Qt::Key_Return); // NEW GAME
+        QVERIFY(QTest::qWaitForWindowActive(&g.frontend.mainscreen()));
+        for (int i = 0; i < membercount; ++i)
+            press(Qt::Key_Return);                // HIRE
+        QCOMPARE(focused(), QString("command6")); // on to NEXT WEEK, not round to the quit "X"
+        auto& s = g.frontend.game().state;
+        g.dialogs.answers = {false}; // no practice
+        press(Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(g.text("txtdate"), shortdate(7));
+        QVERIFY(tabto("members") && !g.onmain("Command2")->isEnabled());
+        press(Qt::Key_Down); // the first arrow picks the first member
+        QVERIFY(g.text("txtinstrument") == "Vocals" && g.onmain("Command2")->isEnabled());
+        press(Qt::Key_Return);
+        QCOMPARE(g.dialogs.messages().size(), 2u); // the joke, then the singer's report
+        QVERIFY(tabto("promote0"));
+        press(Qt::Key_Space); // None
+        press(Qt::Key_Down);  // the arrows only look at Small
+        QVERIFY(focused() == "promote1" && s.promotion == 1);
+        press(Qt::Key_Space);
+        QCOMPARE(s.promotion, 2);
+        QVERIFY(tabto("Command5"));
+        press(Qt::Key_Return); // GAME OPTIONS
+        QTRY_VERIFY(visiblewindow("savefrm") && visiblewindow("savefrm")->isActiveWindow());
+        QVERIFY(tabto("thefile") && g.find("savefrm", "save")->isEnabled()); // as a click
+        press(Qt::Key_Escape);                                               // BACK
+        QVERIFY(!visiblewindow("savefrm") && g.dialogs.unexpected.empty());
+    }
+
+    void aBandLivesThroughSeveralWeeksByMouse() {
+        ScreenGame g;
+        g.newgame("<b>Life</b> & Soul"); // a name as a screen reader and the tool tip read it
+        auto* name = g.onmain<QLabel>("txtname");
+        QCOMPARE(QAccessible::queryAccessibleInterface(name)->text(QAccessible::Name) + " " +
+                     QTextDocumentFragment::fromHtml(name->toolTip()).toPlainText(),
+                 QString("<b>Life</b> & Soul <b>Life</b> & Soul"));
+        g.click("main", "command4"); // BOOK GIG checks the band first
+        QCOMPARE(g.dialogs.messages().back(), "You must have a full band before performing!");
+        const QString first = g.text("txtapplicant");
+        g.click("main", "dismiss");
+        QVERIFY(g.text("txtapplicant") != first);
+        QWidget& main = g.frontend.mainscreen();
+        QWidget* next = g.onmain("command6"); // a double-click on NEXT WEEK runs one week
+        QTest::mouseDClick(main.windowHandle(), Qt::LeftButton, {},
+                           next->mapTo(&main, next->rect().center()));
+        QCOMPARE(g.text("txtdate"), shortdate(7));
+        for (int i = 0; i < membercount; ++i)
+            g.click("main", "hire");
+        auto& s = g.frontend.game().state;
+        auto* members = g.onmain<QListWidget>("members");
+        clickrow(members, 1);
+        QCOMPARE(g.text("txtage") + g.text("txtinstrument"),
+                 QString::number(s.memberage[2]) + "Guitar");
+        QTest::mouseDClick(members->viewport(), Qt::LeftButton, {},
+                           members->visualItemRect(members->item(1)).center());
+        QVERIFY(g.dialogs.messages().back().starts_with(s.membername[2]));
+        g.click("main", "command1"); // WRITE SONG
+        g.click("main", "promote1"); // Small
+        const int weeks = 1 + s.songtimer + 2;
+        for (int left = s.songtimer; left > 0; --left)
+            g.dialogs.answers = {false}, g.click("main", "command6"); // no practice
+        QCOMPARE(g.text("txtcash"), QString::fromUtf8("£ %1").arg(s.cash));
+        auto* songs = g.onmain<QListWidget>("songlist");
+        QCOMPARE(songs->item(0)->text(), QString::fromStdString(s.songname[1]));
+        clickrow(songs, 0);
+        g.click("main", "command3"); // SEND DEMO
+        QCOMPARE(g.dialogs.messages().back(), "You have sent a demo to the record company");
+        clickrow(members, 0);
+        const int cash = s.cash;
+        g.dialogs.answers = {true, true, true};
+        g.click("main", "Label13"); // LESSONS
+        QCOMPARE(s.cash, cash - 75);
+        g.click("main", "holiday");
+        QCOMPARE(g.text("txtdate"), shortdate(7 * weeks)); // two weeks away
+        clickrow(members, 1);
+        g.click("main", "Command2"); // SACK
+        QVERIFY(members->count() == 3 && g.text("txtapplicant").contains("Guitar player"));
+        QVERIFY(!g.onmain("Command2")->isEnabled() && g.text("txtage").isEmpty());
+        std::tie(s.invitation, g.frontend.game().controls.interview) = std::tuple(1, true);
+        g.frontend.navigator().refresh();
+        g.click("main", "interview");
+        QVERIFY(!g.onmain("interview")->isEnabled() && g.dialogs.unexpected.empty());
+        g.dialogs.answers = {false, true};
+        g.click("main", "exitbtn"); // No: the game goes on; then the window's close
+        QVERIFY(g.frontend.mainscreen().isVisible());
+        g.frontend.mainscreen().close();
+        QVERIFY(!g.frontend.mainscreen().isVisible() && !g.frontend.titlescreen().isVisible());
+    }
+
+    void savesFromGameOptionsAndLoadsFromTheTitleScreen() {
+        {
+            ScreenGame g;
+            g.newgame("The Roadies");
+            for (int i = 0; i < 3; ++i)
+                g.click("main", "hire");
+            auto& s = g.frontend.game().state;
+            std::tie(s.songname[1], s.songname[2]) = std::tuple("Wild Vibes", "Blue Party");
+            s.songcount = s.lastsong = 2;
+            g.click("main", "Command5");
+            QVERIFY(!g.find("savefrm", "save")->isEnabled());
+            g.click("savefrm", "thefile");
+            QVERIFY(g.find("savefrm", "save")->isEnabled() &&
+                    !g.find("savefrm", "load")->isEnabled());
+            QTest::keyClicks(g.find("savefrm", "thefile"), ".roadies.zef"); // a dot-file
+            g.click("savefrm", "save");
+            QCOMPARE(g.dialogs.messages(), std::vector<std::string>{"Game Saved"});
+            QVERIFY(!visiblewindow("savefrm") && g.frontend.mainscreen().isVisible());
+        }
+        writebytes(folder.file("broken.zef"), "");
+        ScreenGame g;
+        g.click("Form1", "load");
+        QVERIFY(!g.find("savefrm", "save")->isVisible());
+        auto* files = g.find<QListWidget>("savefrm", "File1");
+        QCOMPARE(QAccessible::queryAccessibleInterface(files)->childCount(), 2); // both rows
+        QTRY_VERIFY(files->isActiveWindow());
+        files->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(files, Qt::Key_Down); // the first arrow picks the first file
+        QCOMPARE(g.find<QLineEdit>("savefrm", "thefile")->text(), QString(".roadies.zef"));
+        QTest::keyClick(files, Qt::Key_Down);
+        g.click("savefrm", "load");
+        QCOMPARE(g.dialogs.shown.back(),
+                 (Shown{Shown::message, "This file is not valid or does not exist.", Icon::stop}));
+        clickrow(files, 0);
+        g.click("savefrm", "load");
+        QCOMPARE(g.dialogs.messages().back(), "Game Loaded");
+        QVERIFY(!visiblewindow("savefrm") && !g.frontend.titlescreen().isVisible());
+        QCOMPARE(g.text("txtname"), QString("The Roadies"));
+        QCOMPARE(g.onmain<QListWidget>("songlist")->item(1)->text(), QString("Blue Party"));
+        QVERIFY(g.text("txtapplicant").contains("Drums player"));
+    }
+
+    void theFileOptionsScreenStaysOverItsOpenerAndGoesWhenItDoes() {
+        ScreenGame g;
+        g.newgame("Cornered");
+        g.formband(0);
+        QWidget& main = g.frontend.mainscreen();
+        const QRect room = main.screen()->availableGeometry();
+        main.move(room.bottomRight() - QPoint(40, 40));
+        g.click("main", "Command5");
+        QWidget* files = visiblewindow("savefrm");
+        QVERIFY(room.contains(files->frameGeometry())); // wholly on the screen
+        QCOMPARE(files->windowHandle()->transientParent(), main.windowHandle());
+        QTest::keyClicks(g.find("savefrm", "thefile"), "kept.zef");
+        g.click("main", "command4"); // BOOK GIG takes the main screen away, and its options
+        QVERIFY(visiblewindow("gig") && !visiblewindow("savefrm"));
+        QTest::keyClick(visiblewindow("gig"), Qt::Key_Escape);
+        QVERIFY(main.isVisible() && !visiblewindow("savefrm"));
+        g.click("main", "Command5"); // hidden, not closed: the name is still there
+        QCOMPARE(g.find<QLineEdit>("savefrm", "thefile")->text(), QString("kept.zef"));
+        visiblewindow("savefrm")->close();
+        g.click("main", "Command5"); // closed: it starts afresh
+        QCOMPARE(g.find<QLineEdit>("savefrm", "thefile")->text(), QString());
+    }
+
+    void aGigIsBookedPlayedAndReviewed() {
+        ScreenGame g;
+        const std::string name = "<b>" + std::string(60, 'H') + "</b>"; // no blank to wrap at
+        g.newgame(name);
+        auto& s = g.formband(12);
+        std::tie(s.venueopen, s.popularity) =
+            std::tuple(Ints<venuecount>{0, vbtrue, vbtrue, vbfalse, vbfalse, vbfalse}, 60);
+        g.click("main", "command4"); // BOOK GIG
+        QVERIFY(!g.find("gig", "location3")->isEnabled() &&
+                !g.find("gig", "command1")->isEnabled() && !g.frontend.mainscreen().isVisible());
+        QTest::keyClick(g.find("gig", "location0"), Qt::Key_Down); // the arrows only look
+        QVERIFY(visiblewindow("gig")->focusWidget() == g.find("gig", "location1") &&
+                !g.find("gig", "command1")->isEnabled());
+        g.click("gig", "location1"); // The Queens Head: APPLY comes, PLAY GIG waits for a yes
+        QVERIFY(g.find("gig", "command1")->isEnabled() && !g.find("gig", "command4")->isEnabled());
+        g.click("gig", "command1"); // APPLY
+        auto* picker = g.find<QComboBox>("gig", "Combo1");
+        picker->showPopup(); // ten whole rows of the twelve, then a scroll bar
+        QAbstractItemView* view = picker->view();
+        QCOMPARE(view->viewport()->height(), 10 * view->sizeHintForRow(0));
+        pick(picker, 9); // the lowest row shown
+        pick(picker, 9);
+        QCOMPARE(g.dialogs.messages().back(), "This track is already on the list!");
+        QCOMPARE(QAccessible::queryAccessibleInterface(picker)->text(QAccessible::Name),
+                 QString("Tracks to play"));
+        QCOMPARE(g.find<QLabel>("gig", "tracks0")->text(), QString("1. Song 10"));
+        g.click("gig", "command3"); // CLEAR LIST
+        QCOMPARE(g.find<QLabel>("gig", "tracks0")->text(), QString());
+        for (int row = 0; row < setlength; ++row)
+            pick(picker, row);
+        QCOMPARE(g.find<QLabel>("gig", "tracks5")->text(), QString("6. Song 6"));
+        g.click("gig", "command4"); // PLAY GIG
+
+        QWidget* magazine = visiblewindow("thenewspaper");
+        QVERIFY(magazine && !visiblewindow("gig") && !g.frontend.mainscreen().isVisible());
+        auto* article = g.find<QLabel>("thenewspaper", "txtnews");
+        QString read = QAccessible::queryAccessibleInterface(article)->text(QAccessible::Name);
+        QVERIFY(read.remove(QChar(0x200B)).startsWith(QString::fromStdString(s.gigreview)));
+        QVERIFY(read.contains(QString::fromStdString(name)));
+        const QFontMetrics type(article->font()); // a typewriter's even letters
+        QCOMPARE(type.horizontalAdvance("iiiii"), type.horizontalAdvance("WWWWW"));
+        const QRect page = article->contentsRect(); // and the long name inside the page
+        QVERIFY(type.boundingRect(page, Qt::TextWordWrap, article->text()).width() <= page.width());
+        QTest::keyClick(magazine, Qt::Key_Escape); // OK
+        QVERIFY(g.frontend.mainscreen().isVisible() && !visiblewindow("thenewspaper"));
+        QVERIFY(!g.onmain("command4")->isEnabled() && g.dialogs.unexpected.empty());
+        QCOMPARE(g.frontend.mainscreen().focusWidget()->objectName(), QString("command6"));
+    }
+
+    void yesToARecordDealPlaysOnWithTheNewBandFromNextWeek() {
+        ScreenGame g;
+        g.newgame("Stars");
+        auto& s = g.formband(setlength);
+        std::tie(s.popularity, s.cash, s.songquality[1]) = std::tuple(1000, 5000, 50);
+        clickrow(g.onmain<QListWidget>("songlist"), 0);
+        clickrow(g.onmain<QListWidget>("members"), 0);
+        g.click("main", "command3"); // SEND DEMO
+        g.dialogs.answers = {false}; // no practice this week
+        g.click("main", "command6");
+        QWidget* deal = visiblewindow("Form2");
+        QVERIFY(deal && !g.frontend.mainscreen().isVisible());
+        QVERIFY(g.find<QLabel>("Form2", "txt")
+                    ->text()
+                    .contains(". A new band called " + QString::fromStdString(s.bandname)));
+        QVERIFY(QTest::qWaitForWindowActive(deal));
+        press(Qt::Key_Return); // YES has the focus
+        QVERIFY(QTest::qWaitForWindowActive(&g.frontend.mainscreen()) && !visiblewindow("Form2"));
+        QCOMPARE(g.text("txtname"), QString::fromStdString(s.bandname));
+        QVERIFY(g.onmain<QListWidget>("songlist")->count() == 0 &&
+                !g.onmain("Command2")->isEnabled()); // nobody of the new band picked
+        g.dialogs.answers = {false};
+        press(Qt::Key_Return); // NEXT WEEK has the focus, not the quit "X"
+        QVERIFY(g.text("txtdate") != shortdate(7) && g.dialogs.unexpected.empty());
+    }
+};
+
+QTEST_MAIN(ScreensTest)
+#include "tst_screens.moc"
