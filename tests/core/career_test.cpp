@@ -29,7 +29,7 @@ TEST_F(GameTest, StartsOnTheTitleScreenAndNewGameTakesAnyNameASaveCanHold) {
     for (int i = 0; i < 4; ++i)
         startnewgame(game);
     EXPECT_EQ(str(dialogs.shown[0].text, dialogs.shown[1].text, dialogs.shown[3].text.substr(0, 26),
-                  dialogs.shown[5].text.substr(0, 27), dialogs.shown[5].icon == Icon::stop),
+                  dialogs.shown[5].text.substr(0, 26), dialogs.shown[5].icon == Icon::stop),
               "Please enter the name of the Band: | NEW BAND Invalid Band Name. That band name is "
               "too long A saved game can only hold 1");
     EXPECT_EQ(str(s.bandname.size(), game.screens.shown(Screen::title)), "127 0");
