@@ -1,7 +1,4 @@
 // Gigs: the band check, the venues and set list, the rating, the review and the magazine.
-#include "gigs/booking.h"
-#include "gigs/rating.h"
-#include "gigs/review.h"
 #include "support/gamefixture.h"
 
 namespace quorvane::testing {

@@ -1,9 +1,4 @@
 // The band's roster: applicants, hiring, leavers, the member panel, lessons.
-#include "roster/applicants.h"
-#include "roster/departures.h"
-#include "roster/memberdetails.h"
-#include "roster/practice.h"
-#include "state/refresh.h"
 #include "support/gamefixture.h"
 
 namespace quorvane::testing {

@@ -1,7 +1,4 @@
 // Writing songs, and the record label's answer to a demo tape.
-#include "roster/memberdetails.h"
-#include "songs/demo.h"
-#include "songs/songwriting.h"
 #include "support/gamefixture.h"
 
 namespace quorvane::testing {

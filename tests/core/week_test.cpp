@@ -1,8 +1,5 @@
 // The weekly turn in its order, the week's random events and the promotion charge.
 #include "support/gamefixture.h"
-#include "turn/events.h"
-#include "turn/nextweek.h"
-#include "turn/promotion.h"
 
 namespace quorvane::testing {
 namespace {
@@ -121,10 +118,9 @@ TEST_F(GameTest, EachIncidentHasItsCostAndTheStagesDrawInOrder) {
 
 TEST_F(GameTest, ThePressMovesPopularityAndOnlyAFamousBandIsInvited) {
     auto& s = band(); // press draw, its amount, popularity, invitation draw, then popularity
-    for (const auto& [press, amount, before, call, after] : {std::tuple{1, 5, 100, 0, 109},
-                                                             {2, 5, 100, 0, 91},
-                                                             {1, 1, 495, 0, 500},
-                                                             {100, 0, 501, 1, 501}}) {
+    const int rows[][5] = {
+        {1, 5, 100, 0, 109}, {2, 5, 100, 0, 91}, {1, 1, 495, 0, 500}, {100, 0, 501, 1, 501}};
+    for (const auto& [press, amount, before, call, after] : rows) {
         std::tie(s.popularity, s.invitation) = std::tuple(before, 0);
         random.give(2, 1000, 4);
         random.give(press, 100);
@@ -137,14 +133,10 @@ TEST_F(GameTest, ThePressMovesPopularityAndOnlyAFamousBandIsInvited) {
 
 TEST_F(GameTest, PromotionIsChargedWeeklyWhenTheCashAllows) {
     auto& s = game.state; // option clicked (-1: none yet), cash, then cash and popularity from 100
-    for (const auto& [option, cash, cashafter, popularity] : {std::tuple{-1, 50, 50, 100},
-                                                              {0, 50, 50, 100},
-                                                              {1, 100, 0, 100},
-                                                              {1, 99, 99, 100},
-                                                              {2, 250, 0, 101},
-                                                              {2, 249, 249, 100},
-                                                              {3, 400, 0, 102},
-                                                              {3, 399, 399, 100}}) {
+    const int rows[][4] = {{-1, 50, 50, 100}, {0, 50, 50, 100},  {1, 100, 0, 100},
+                           {1, 99, 99, 100},  {2, 250, 0, 101},  {2, 249, 249, 100},
+                           {3, 400, 0, 102},  {3, 399, 399, 100}};
+    for (const auto& [option, cash, cashafter, popularity] : rows) {
         std::tie(s.promotion, s.cash, s.popularity) = std::tuple(0, cash, 100);
         if (option >= 0) choosepromotion(game, option);
         dialogs.shown.clear();

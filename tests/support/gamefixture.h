@@ -1,9 +1,7 @@
 // A new game wired to scripted stand-ins, with the draws of the commonest steps.
 #pragma once
 
-#include "state/game.h"
-#include "state/newgame.h"
-#include "support/scripted.h"
+#include "support/rules.h"
 
 #include <gtest/gtest.h>
 
