@@ -43,28 +43,6 @@ TEST_F(GameTest, AnApplicantIsDrawnInOrderDescribedAndHiredIntoTheLowestVacancy)
     }
 }
 
-TEST_F(GameTest, TheWeeksApplicantsRunOutAtExactlyTheirLimits) {
-    auto& s = game.state;
-    const auto& c = game.controls;
-    s.applicantsthisweek = 2;
-    applicant();
-    update(game);
-    applicant();
-    dismissapplicant(game); // 2 to 3
-    dismissapplicant(game); // refused at 3
-    EXPECT_EQ(str(s.applicantsthisweek, c.txtapplicant.size(), c.hire, c.dismiss), "3 0 0 0");
-    s.applicantsthisweek = 4;
-    hireapplicant(game); // disabled
-    applicant();
-    update(game);
-    applicant();
-    hireapplicant(game); // 4 to 5: hired, then told
-    applicant();
-    dismissapplicant(game); // 5 to 6: past the limit, accepted again
-    EXPECT_EQ(str(s.membername[1], s.applicantsthisweek), "Aaron Johnson 6");
-    EXPECT_EQ(dialogs.messages(), Lines(2, "No more applicants this week."));
-}
-
 TEST_F(GameTest, ALeaverCostsPopularityAndMovesTheBandsMood) {
     const std::tuple<int, int, Ints<4>, const char*> rows[] = {
         // discord, popularity, happiness, then popularity and happiness after the guitarist
@@ -111,28 +89,6 @@ TEST_F(GameTest, APickedMemberIsShownAndSackedOnlyWhenConfirmed) {
                          Shown{Shown::careful, "Are you sure you want to sack Member 4?"}, 3u));
     EXPECT_EQ(str(s.membername[4], game.main.Selected, memberpanel(game).txtage.size()),
               "None 0 0");
-}
-
-TEST_F(GameTest, LessonsGiveTalentAtTheSeventhStepForTheirPrice) {
-    auto& s = band();
-    std::tie(s.lessons, s.cash) = std::tuple(Ints<4>{0, 0, 6, 0, 0}, 75);
-    game.main.Selected = 2;
-    dialogs.answers = {true, true, false, false, false};
-    givelesson(game); // 6 to 7, with exactly the price
-    givelesson(game); // with nothing left
-    for (int slot : {1, 3, 4}) {
-        game.main.Selected = static_cast<int16>(slot);
-        givelesson(game); // No
-    }
-    std::string heard; // the questions from the name on: "It will cost £75 to give " comes first
-    for (const auto& shown : dialogs.shown)
-        heard +=
-            (shown.kind == Shown::question ? shown.text.substr(26, 18) : shown.text.substr(0, 20)) +
-            "|";
-    EXPECT_EQ(heard,
-              "Member 2 a Guitar |Thanks to the lesson|Member 2 a Guitar |You don't have enoug|"
-              "Member 1 a Singing|Member 3 a Guitar |Member 4 a Drums l|");
-    EXPECT_EQ(str(s.lessons[2], s.talent[2], s.cash), "0 6 0");
 }
 
 } // namespace

@@ -146,24 +146,34 @@ private slots:
         QVERIFY(!g.frontend.mainscreen().isVisible() && !g.frontend.titlescreen().isVisible());
     }
 
-    void savesFromGameOptionsAndLoadsFromTheTitleScreen() {
+    void aGameIsSavedOverItsOpenerAndLoadedFromTheTitleScreen() {
         {
             ScreenGame g;
             g.newgame("The Roadies");
-            for (int i = 0; i < 3; ++i)
-                g.click("main", "hire");
-            auto& s = g.frontend.game().state;
-            std::tie(s.songname[1], s.songname[2]) = std::tuple("Wild Vibes", "Blue Party");
-            s.songcount = s.lastsong = 2;
+            g.formband(2);
+            QWidget& main = g.frontend.mainscreen();
+            const QRect room = main.screen()->availableGeometry();
+            main.move(room.bottomRight() - QPoint(40, 40));
             g.click("main", "Command5");
+            QWidget* files = visiblewindow("savefrm");
+            QVERIFY(room.contains(files->frameGeometry())); // wholly on the screen
+            QCOMPARE(files->windowHandle()->transientParent(), main.windowHandle());
+            QTest::keyClicks(g.find("savefrm", "thefile"), "kept.zef");
+            g.click("main", "command4"); // BOOK GIG takes the main screen away, and its options
+            QVERIFY(visiblewindow("gig") && !visiblewindow("savefrm"));
+            QTest::keyClick(visiblewindow("gig"), Qt::Key_Escape);
+            QVERIFY(main.isVisible() && !visiblewindow("savefrm"));
+            g.click("main", "Command5"); // hidden, not closed: the name is still there
+            QCOMPARE(g.find<QLineEdit>("savefrm", "thefile")->text(), QString("kept.zef"));
+            visiblewindow("savefrm")->close();
+            g.click("main", "Command5"); // closed: it starts afresh, SAVE waiting for a name
             QVERIFY(!g.find("savefrm", "save")->isEnabled());
             g.click("savefrm", "thefile");
             QVERIFY(g.find("savefrm", "save")->isEnabled() &&
                     !g.find("savefrm", "load")->isEnabled());
             QTest::keyClicks(g.find("savefrm", "thefile"), ".roadies.zef"); // a dot-file
             g.click("savefrm", "save");
-            QCOMPARE(g.dialogs.messages(), std::vector<std::string>{"Game Saved"});
-            QVERIFY(!visiblewindow("savefrm") && g.frontend.mainscreen().isVisible());
+            QCOMPARE(g.dialogs.messages().back(), "Game Saved");
         }
         writebytes(folder.file("broken.zef"), "");
         ScreenGame g;
@@ -177,41 +187,15 @@ private slots:
         QCOMPARE(g.find<QLineEdit>("savefrm", "thefile")->text(), QString(".roadies.zef"));
         QTest::keyClick(files, Qt::Key_Down);
         g.click("savefrm", "load");
-        QCOMPARE(g.dialogs.shown.back(),
-                 (Shown{Shown::message, "This file is not valid or does not exist.", Icon::stop}));
+        QCOMPARE(g.dialogs.shown.back().icon, Icon::stop);
         clickrow(files, 0);
         g.click("savefrm", "load");
-        QCOMPARE(g.dialogs.messages().back(), "Game Loaded");
         QVERIFY(!visiblewindow("savefrm") && !g.frontend.titlescreen().isVisible());
         QCOMPARE(g.text("txtname"), QString("The Roadies"));
-        QCOMPARE(g.onmain<QListWidget>("songlist")->item(1)->text(), QString("Blue Party"));
-        QVERIFY(g.text("txtapplicant").contains("Drums player"));
+        QCOMPARE(g.onmain<QListWidget>("songlist")->item(1)->text(), QString("Song 2"));
     }
 
-    void theFileOptionsScreenStaysOverItsOpenerAndGoesWhenItDoes() {
-        ScreenGame g;
-        g.newgame("Cornered");
-        g.formband(0);
-        QWidget& main = g.frontend.mainscreen();
-        const QRect room = main.screen()->availableGeometry();
-        main.move(room.bottomRight() - QPoint(40, 40));
-        g.click("main", "Command5");
-        QWidget* files = visiblewindow("savefrm");
-        QVERIFY(room.contains(files->frameGeometry())); // wholly on the screen
-        QCOMPARE(files->windowHandle()->transientParent(), main.windowHandle());
-        QTest::keyClicks(g.find("savefrm", "thefile"), "kept.zef");
-        g.click("main", "command4"); // BOOK GIG takes the main screen away, and its options
-        QVERIFY(visiblewindow("gig") && !visiblewindow("savefrm"));
-        QTest::keyClick(visiblewindow("gig"), Qt::Key_Escape);
-        QVERIFY(main.isVisible() && !visiblewindow("savefrm"));
-        g.click("main", "Command5"); // hidden, not closed: the name is still there
-        QCOMPARE(g.find<QLineEdit>("savefrm", "thefile")->text(), QString("kept.zef"));
-        visiblewindow("savefrm")->close();
-        g.click("main", "Command5"); // closed: it starts afresh
-        QCOMPARE(g.find<QLineEdit>("savefrm", "thefile")->text(), QString());
-    }
-
-    void aGigIsBookedPlayedAndReviewed() {
+    void aGigIsPlayedAndADemoSignsTheBand() {
         ScreenGame g;
         const std::string name = "<b>" + std::string(60, 'H') + "</b>"; // no blank to wrap at
         g.newgame(name);
@@ -256,15 +240,10 @@ private slots:
         QVERIFY(type.boundingRect(page, Qt::TextWordWrap, article->text()).width() <= page.width());
         QTest::keyClick(magazine, Qt::Key_Escape); // OK
         QVERIFY(g.frontend.mainscreen().isVisible() && !visiblewindow("thenewspaper"));
-        QVERIFY(!g.onmain("command4")->isEnabled() && g.dialogs.unexpected.empty());
-        QCOMPARE(g.frontend.mainscreen().focusWidget()->objectName(), QString("command6"));
-    }
+        QVERIFY(!g.onmain("command4")->isEnabled() &&
+                g.frontend.mainscreen().focusWidget() == g.onmain("command6"));
 
-    void yesToARecordDealPlaysOnWithTheNewBandFromNextWeek() {
-        ScreenGame g;
-        g.newgame("Stars");
-        auto& s = g.formband(setlength);
-        std::tie(s.popularity, s.cash, s.songquality[1]) = std::tuple(1000, 5000, 50);
+        std::tie(s.popularity, s.songquality[1]) = std::tuple(1000, 50); // a demo that signs
         clickrow(g.onmain<QListWidget>("songlist"), 0);
         clickrow(g.onmain<QListWidget>("members"), 0);
         g.click("main", "command3"); // SEND DEMO
@@ -278,12 +257,11 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(deal));
         press(Qt::Key_Return); // YES has the focus
         QVERIFY(QTest::qWaitForWindowActive(&g.frontend.mainscreen()) && !visiblewindow("Form2"));
-        QCOMPARE(g.text("txtname"), QString::fromStdString(s.bandname));
         QVERIFY(g.onmain<QListWidget>("songlist")->count() == 0 &&
                 !g.onmain("Command2")->isEnabled()); // nobody of the new band picked
         g.dialogs.answers = {false};
         press(Qt::Key_Return); // NEXT WEEK has the focus, not the quit "X"
-        QVERIFY(g.text("txtdate") != shortdate(7) && g.dialogs.unexpected.empty());
+        QVERIFY(g.text("txtdate") == shortdate(14) && g.dialogs.unexpected.empty());
     }
 };
 

@@ -41,7 +41,19 @@ bool within(int value, int low, int high) {
 }
 
 // What the action was, for the numbers it may change.
-enum class Kind { other, lesson, holiday, apply, gig, week, report, interview, files };
+enum class Kind {
+    other,
+    hire,
+    dismiss,
+    lesson,
+    holiday,
+    apply,
+    gig,
+    week,
+    report,
+    interview,
+    files
+};
 
 struct Totals {
     long actions = 0, weeks = 0, gigs = 0, careers = 0, signings = 0, violations = 0;
@@ -146,8 +158,8 @@ void Soak::act() {
 // The main screen's clicks that need only the game and a number to pick a row or level.
 using Click = void (*)(Game&, int);
 const std::pair<Click, Kind> clicks[] = {
-    {[](Game& g, int) { hireapplicant(g); }, Kind::other},
-    {[](Game& g, int) { dismissapplicant(g); }, Kind::other},
+    {[](Game& g, int) { hireapplicant(g); }, Kind::hire},
+    {[](Game& g, int) { dismissapplicant(g); }, Kind::dismiss},
     {[](Game& g, int n) { showmember(g, n % 5 - 1); }, Kind::other},
     {[](Game& g, int) { sackmember(g); }, Kind::other},
     {[](Game& g, int) { givelesson(g); }, Kind::lesson},
@@ -164,9 +176,13 @@ constexpr int clickcount = static_cast<int>(std::size(clicks));
 // Every click of the main screen, NEXT WEEK most often. Last week's invitation lapses early
 // in a week; a week that cannot pay its wages stops before BOOK GIG comes back.
 void Soak::onmain() {
+    if (game_.controls.hire && pick(2)) { // bands form, and turn applicants away, often
+        kind_ = pick(2) ? Kind::hire : Kind::dismiss;
+        return kind_ == Kind::hire ? hireapplicant(game_) : dismissapplicant(game_);
+    }
     const int roll = pick(clickcount + 8);
-    if (roll == clickcount) { // bands form and go on stage often
-        game_.controls.hire ? hireapplicant(game_) : checkgigband(game_);
+    if (roll == clickcount) { // and go on stage often
+        checkgigband(game_);
     } else if (roll == clickcount + 1) {
         if (!game_.fileoptions) nameclicked_ = filepicked_ = false;
         openfileoptions(game_, FileMode::save, folder_);
@@ -316,7 +332,22 @@ void Soak::checknumbers(const Game& before) {
                   asked[] = {0, 3, 60, 200, 260, 310};
     auto wages = [](int pounds) { return pounds >= 0 && pounds <= 12; };
     bool sound = (spent == 0 && days == 0) || kind_ == Kind::files;
-    if (kind_ == Kind::lesson) sound = days == 0 && (spent == 0 || spent == 75);
+    if (const int slot = selectedmember(before); kind_ == Kind::lesson) { // a step for £75
+        const char* subjects[] = {"", "Singing", "Guitar", "Guitar", "Drums"};
+        const int step = slot ? b.lessons[slot] + 1 : 0;
+        sound = days == 0 && dialogs_.heard(slot ? subjects[slot] : "Please select") &&
+                (spent == 0 ? s == b && (b.cash < 75 || !dialogs_.heard("enough money"))
+                            : spent == 75 && s.lessons[slot] == step % 7 &&
+                                  s.talent[slot] == b.talent[slot] + step / 7 &&
+                                  dialogs_.heard("Thanks to the lesson") == (step == 7));
+    }
+    // Three applicants a week may be turned away, and the fifth hired is the last.
+    const int seen = s.applicantsthisweek, limitheard = dialogs_.heard("No more applicants");
+    if (kind_ == Kind::dismiss && before.controls.dismiss)
+        sound = b.applicantsthisweek == 3 ? seen == 3 && limitheard && !game_.controls.dismiss
+                                          : seen == b.applicantsthisweek + 1 && !limitheard;
+    if (kind_ == Kind::hire && before.controls.hire)
+        sound = seen == b.applicantsthisweek + 1 && limitheard == (seen == 5);
     if (kind_ == Kind::holiday) { // a whole band's, 4 happier but never past 10
         sound = ((spent == 0 && days == 0) || (spent == 300 && days == 14 && b.fullband())) &&
                 (b.fullband() || dialogs_.heard("full band"));
