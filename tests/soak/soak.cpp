@@ -72,7 +72,8 @@ public:
         for (const auto& [name, quality] : {std::pair{"Famous", 45}, {"Stars", 30}}) {
             std::tie(band.bandname, band.popularity, band.cash) = std::tuple(name, 32000, 32000);
             band.songquality.fill(static_cast<int16>(quality));
-            band.songquality[1] = static_cast<int16>(quality - 2); // a demo the label only likes
+            band.songquality[1] = static_cast<int16>(quality - 2); // demos the label only likes
+            band.songquality[2] = static_cast<int16>(quality + 5);
             if (savegame(band, folder_ + "/" + name + ".zef")) violated("a band was not saved");
         }
     }
