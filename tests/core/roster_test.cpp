@@ -1,4 +1,5 @@
-// The band's roster: applicants, hiring, leavers, the member panel, lessons.
+// Applicants: drawn in order, described and hired; the soak holds leavers, the member panel,
+// lessons and the week's limits to the rules.
 #include "support/gamefixture.h"
 
 namespace quorvane::testing {
@@ -41,54 +42,6 @@ TEST_F(GameTest, AnApplicantIsDrawnInOrderDescribedAndHiredIntoTheLowestVacancy)
                                                   talent + std::string(players[v % 4]) +
                                                       ", appears to have " + attitude + looks));
     }
-}
-
-TEST_F(GameTest, ALeaverCostsPopularityAndMovesTheBandsMood) {
-    const std::tuple<int, int, Ints<4>, const char*> rows[] = {
-        // discord, popularity, happiness, then popularity and happiness after the guitarist
-        // (qualities 14) leaves
-        {0, 100, {0, 3, 10, 5, 4}, "72 0 6 1 0"}, // a friend: everyone loses 4
-        {1, 20, {0, 6, 2, 6, 10}, "0 7 2 7 10"},  // a nuisance: the rest gain 1
-        {7, 100, {0, 6, 2, 6, 9}, "72 10 2 10 10"}};
-    for (const auto& [discord, popularity, before, after] : rows) {
-        auto& s = band();
-        std::tie(s.talent[2], s.charisma[2], s.looks[2], s.songwriting[2], s.attitude[2]) =
-            std::tuple(3, 5, 4, 2, 9);
-        std::tie(s.discord[2], s.popularity, s.happiness) = std::tuple(discord, popularity, before);
-        game.main.Selected = 2;
-        applicant();
-        delete_member(game);
-        EXPECT_EQ(str(s.popularity, s.happiness[1], s.happiness[2], s.happiness[3], s.happiness[4]),
-                  after);
-        EXPECT_EQ(str(s.membername[2], s.membersex[2], s.talent[2], s.charisma[2], s.attitude[2],
-                      s.looks[2], s.songwriting[2], s.memberage[2]),
-                  "None 0 0 0 0 0 0 20");
-    }
-}
-
-TEST_F(GameTest, APickedMemberIsShownAndSackedOnlyWhenConfirmed) {
-    auto& s = band();
-    s.membername[2] = none;
-    std::tie(s.memberage[4], s.membersex[4], s.talent[4], s.charisma[4], s.attitude[4],
-             s.looks[4]) = std::tuple(21, "Female", 12, 6, 7, 8);
-    listupdate(game);
-    memberreport(game);
-    showmember(game, 2); // the rows show slots 1, 3 and 4
-    const MemberPanel p = memberpanel(game);
-    EXPECT_EQ(str(p.txtage, p.txtsex, p.txtinstrument, p.txttalent, p.txtcharisma, p.txtattitude,
-                  p.txtlooks),
-              "21 Female Drums 12 6 7 8");
-    dialogs.answers = {false, true};
-    sackmember(game); // No: kept, and SACK wants a new click
-    sackmember(game);
-    showmember(game, 2);
-    applicant();
-    sackmember(game);
-    EXPECT_EQ(std::tuple(dialogs.shown[0].text, dialogs.shown[1], dialogs.shown.size()),
-              std::tuple("Please select a band member",
-                         Shown{Shown::careful, "Are you sure you want to sack Member 4?"}, 3u));
-    EXPECT_EQ(str(s.membername[4], game.main.Selected, memberpanel(game).txtage.size()),
-              "None 0 0");
 }
 
 } // namespace

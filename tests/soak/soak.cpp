@@ -41,19 +41,7 @@ bool within(int value, int low, int high) {
 }
 
 // What the action was, for the numbers it may change.
-enum class Kind {
-    other,
-    hire,
-    dismiss,
-    lesson,
-    holiday,
-    apply,
-    gig,
-    week,
-    report,
-    interview,
-    files
-};
+enum class Kind { idle, hire, fire, sack, write, teach, rest, apply, gig, week, mood, talk, disk };
 
 struct Totals {
     long actions = 0, weeks = 0, gigs = 0, careers = 0, signings = 0, violations = 0;
@@ -81,7 +69,7 @@ public:
         for (long i = 0; i < actions; ++i) {
             const Game before = game_;
             dialogs_.texts.clear();
-            std::tie(stale_, replaced_, kind_) = std::tuple(false, false, Kind::other);
+            std::tie(stale_, replaced_, kind_) = std::tuple(false, false, Kind::idle);
             act();
             ++totals_.actions;
             totals_.weeks += game_.state.gamedate != before.state.gamedate;
@@ -124,7 +112,7 @@ private:
     bool replaced_ = false;     // another band took the screen: nothing of the old is picked
     bool playing_ = false;      // a game has started since the program did
     bool declined_ = false;     // NO to a new band: the title screen is back on purpose
-    Kind kind_ = Kind::other;
+    Kind kind_ = Kind::idle;
 };
 
 void Soak::act() {
@@ -160,25 +148,25 @@ void Soak::act() {
 using Click = void (*)(Game&, int);
 const std::pair<Click, Kind> clicks[] = {
     {[](Game& g, int) { hireapplicant(g); }, Kind::hire},
-    {[](Game& g, int) { dismissapplicant(g); }, Kind::dismiss},
-    {[](Game& g, int n) { showmember(g, n % 5 - 1); }, Kind::other},
-    {[](Game& g, int) { sackmember(g); }, Kind::other},
-    {[](Game& g, int) { givelesson(g); }, Kind::lesson},
-    {[](Game& g, int) { writesong(g); }, Kind::other},
-    {[](Game& g, int n) { choosepromotion(g, n % 4); }, Kind::other},
-    {[](Game& g, int n) { selectsong(g, n - 1); }, Kind::other},
-    {[](Game& g, int) { memberreport(g); }, Kind::report},
-    {[](Game& g, int) { bookholiday(g); }, Kind::holiday},
-    {[](Game& g, int) { checkgigband(g); }, Kind::other},
-    {[](Game& g, int) { senddemo(g); }, Kind::other},
-    {[](Game& g, int) { giveinterview(g); }, Kind::interview}};
+    {[](Game& g, int) { dismissapplicant(g); }, Kind::fire},
+    {[](Game& g, int n) { showmember(g, n % 5 - 1); }, Kind::idle},
+    {[](Game& g, int) { sackmember(g); }, Kind::sack},
+    {[](Game& g, int) { givelesson(g); }, Kind::teach},
+    {[](Game& g, int) { writesong(g); }, Kind::write},
+    {[](Game& g, int n) { choosepromotion(g, n % 4); }, Kind::idle},
+    {[](Game& g, int n) { selectsong(g, n - 1); }, Kind::idle},
+    {[](Game& g, int) { memberreport(g); }, Kind::mood},
+    {[](Game& g, int) { bookholiday(g); }, Kind::rest},
+    {[](Game& g, int) { checkgigband(g); }, Kind::idle},
+    {[](Game& g, int) { senddemo(g); }, Kind::idle},
+    {[](Game& g, int) { giveinterview(g); }, Kind::talk}};
 constexpr int clickcount = static_cast<int>(std::size(clicks));
 
 // Every click of the main screen, NEXT WEEK most often. Last week's invitation lapses early
 // in a week; a week that cannot pay its wages stops before BOOK GIG comes back.
 void Soak::onmain() {
     if (game_.controls.hire && pick(2)) { // bands form, and turn applicants away, often
-        kind_ = pick(2) ? Kind::hire : Kind::dismiss;
+        kind_ = pick(2) ? Kind::hire : Kind::fire;
         return kind_ == Kind::hire ? hireapplicant(game_) : dismissapplicant(game_);
     }
     const int roll = pick(clickcount + 8);
@@ -189,7 +177,7 @@ void Soak::onmain() {
         openfileoptions(game_, FileMode::save, folder_);
     } else if (roll < clickcount) {
         kind_ = clicks[roll].second;
-        mayinterview_ = mayinterview_ && kind_ != Kind::interview;
+        mayinterview_ = mayinterview_ && kind_ != Kind::talk;
         clicks[roll].first(game_, pick(songlimit + 1));
     } else {
         kind_ = Kind::week;
@@ -212,7 +200,7 @@ void Soak::ongig() {
     kind_ = !gig.picker || roll == 3 ? Kind::apply : Kind::gig;
     if (kind_ == Kind::apply) return void(applyforgig(game_));
     if (gig.trackcount < setlength && roll < 15)
-        return kind_ = Kind::other, void(addgigtrack(game_, pick(game_.state.songcount + 2)));
+        return kind_ = Kind::idle, void(addgigtrack(game_, pick(game_.state.songcount + 2)));
     playgig(game_);
     totals_.gigs += game_.magazine.has_value();
     maybook_ = maybook_ && !game_.magazine;
@@ -220,7 +208,7 @@ void Soak::ongig() {
 
 // A click on the file options screen, which may be hidden, or gone behind its opener.
 void Soak::onfileoptions() {
-    std::tie(stale_, kind_) = std::tuple(!game_.screens.shown(Screen::fileoptions), Kind::files);
+    std::tie(stale_, kind_) = std::tuple(!game_.screens.shown(Screen::fileoptions), Kind::disk);
     const char* names[] = {"Famous.zef", "Stars.zef", "career0.zef", "career1.zef", "missing.zef"};
     const int roll = pick(9);
     if (roll < 2) pickfile(game_, names[pick(5)]);
@@ -314,6 +302,14 @@ void Soak::checkflags() {
     if ((c.Command2 && selectedmember(game_) == 0) ||
         (replaced_ && (game_.main.Selected != 0 || game_.main.selectedsong != 0 || c.Command2)))
         violated("SACK or a pick does not follow the band on the screen");
+    if (const int slot = selectedmember(game_)) {
+        const auto p = memberpanel(game_);
+        if (str(p.txtage, p.txtsex, p.txtinstrument, p.txttalent, p.txtcharisma, p.txtattitude,
+                p.txtlooks) != str(s.memberage[slot], s.membersex[slot], s.instrument[slot],
+                                   s.talent[slot], s.charisma[slot], s.attitude[slot],
+                                   s.looks[slot]))
+            violated("the member panel does not show the member picked");
+    }
     if (c.interview != mayinterview_ || c.command4 != maybook_)
         violated("INTERVIEW or BOOK GIG does not follow this week's invitation and gig");
     if (const auto& f = game_.fileoptions; f && (f->save != nameclicked_ || f->load != filepicked_))
@@ -332,8 +328,8 @@ void Soak::checknumbers(const Game& before) {
     constexpr int promotions[] = {0, 0, 100, 250, 400}, fees[] = {0, 0, 50, 100, 150, 250},
                   asked[] = {0, 3, 60, 200, 260, 310};
     auto wages = [](int pounds) { return pounds >= 0 && pounds <= 12; };
-    bool sound = (spent == 0 && days == 0) || kind_ == Kind::files;
-    if (const int slot = selectedmember(before); kind_ == Kind::lesson) { // a step for £75
+    bool sound = (spent == 0 && days == 0) || kind_ == Kind::disk;
+    if (const int slot = selectedmember(before); kind_ == Kind::teach) { // a step for £75
         const char* subjects[] = {"", "Singing", "Guitar", "Guitar", "Drums"};
         const int step = slot ? b.lessons[slot] + 1 : 0;
         sound = days == 0 && dialogs_.heard(slot ? subjects[slot] : "Please select") &&
@@ -344,12 +340,35 @@ void Soak::checknumbers(const Game& before) {
     }
     // Three applicants a week may be turned away, and the fifth hired is the last.
     const int seen = s.applicantsthisweek, limitheard = dialogs_.heard("No more applicants");
-    if (kind_ == Kind::dismiss && before.controls.dismiss)
+    if (kind_ == Kind::fire && before.controls.dismiss)
         sound = b.applicantsthisweek == 3 ? seen == 3 && limitheard && !game_.controls.dismiss
                                           : seen == b.applicantsthisweek + 1 && !limitheard;
     if (kind_ == Kind::hire && before.controls.hire)
         sound = seen == b.applicantsthisweek + 1 && limitheard == (seen == 5);
-    if (kind_ == Kind::holiday) { // a whole band's, 4 happier but never past 10
+    // A song is refused in this order, or started for 2 to 5 weeks, a tired band 1 less happy.
+    if (kind_ == Kind::write) {
+        const char* why = b.songcount == songlimit ? "limit of 20"
+                          : b.songtimer < songidle ? "currently working"
+                          : !b.fullband()          ? "full band"
+                                                   : "";
+        const bool started = s.songtimer != b.songtimer, tired = started && b.tiredness > 0;
+        sound = dialogs_.heard(why) && (started ? !*why && within(s.songtimer, 2, 5) : s == b);
+        for (int slot = 1; slot <= membercount; ++slot)
+            sound = sound && s.happiness[slot] == std::max(0, b.happiness[slot] - tired);
+    }
+    // A leaver's skills cost the band twice their sum. A friend's going shocks the rest by 4;
+    // a troublemaker's cheers them by the discord they caused.
+    if (const int slot = selectedmember(before); kind_ == Kind::sack && slot && !s.occupied(slot)) {
+        const int d = b.discord[slot];
+        sound =
+            s.popularity == std::max(0, b.popularity - 2 * (b.talent[slot] + b.charisma[slot] +
+                                                            b.looks[slot] + b.songwriting[slot]));
+        for (int o = 1; o <= membercount; ++o)
+            sound = sound && s.happiness[o] == (d < 1       ? std::max(0, b.happiness[o] - 4)
+                                                : o == slot ? b.happiness[o]
+                                                            : std::min(10, b.happiness[o] + d));
+    }
+    if (kind_ == Kind::rest) { // a whole band's, 4 happier but never past 10
         sound = ((spent == 0 && days == 0) || (spent == 300 && days == 14 && b.fullband())) &&
                 (b.fullband() || dialogs_.heard("full band"));
         for (int slot = 1; slot <= membercount; ++slot)
@@ -375,7 +394,7 @@ void Soak::checknumbers(const Game& before) {
             sound = sound &&
                     dialogs_.heard(answers[i]) == (answer == i && (i < 4 || !game_.recorddeal));
     }
-    if (const int slot = selectedmember(before); kind_ == Kind::report && slot) {
+    if (const int slot = selectedmember(before); kind_ == Kind::mood && slot) {
         const int h = b.happiness[slot], d = b.discord[slot];
         const char* moods[] = {" is unhappy. ", " is content. ", " is quite happy. ",
                                " is very happy. "};
@@ -384,7 +403,7 @@ void Soak::checknumbers(const Game& before) {
                 dialogs_.heard(standings[(d > 2) + (d > 4) + (d > 6)]) &&
                 dialogs_.heard(b.membersex[slot] == "Male" ? ". He " : ". She ");
     }
-    if (kind_ == Kind::interview && before.controls.interview && s.popularity < 32767)
+    if (kind_ == Kind::talk && before.controls.interview && s.popularity < 32767)
         sound = dialogs_.heard(gained < 20 ? "poor" : gained <= 60 ? "o.k" : "fantastic!");
     if (!sound) violated("cash, calendar or a box's words are off the rules' numbers");
 }

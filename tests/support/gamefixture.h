@@ -5,19 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 namespace quorvane::testing {
 
 using Lines = std::vector<std::string>;
-
-// Values as a test writes them down: numbers in decimal, joined by blanks.
-template <typename... Values> std::string str(const Values&... values) {
-    std::ostringstream out;
-    ((out << values << ' '), ...);
-    const std::string text = out.str();
-    return text.substr(0, text.empty() ? 0 : text.size() - 1);
-}
 
 class GameTest : public ::testing::Test {
 protected:

@@ -9,12 +9,21 @@
 #include <cstdlib>
 #include <deque>
 #include <fstream>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <tuple>
 #include <vector>
 
 namespace quorvane::testing {
+
+// Values as a test writes them down: numbers in decimal, joined by blanks.
+template <typename... Values> std::string str(const Values&... values) {
+    std::ostringstream out;
+    ((out << values << ' '), ...);
+    const std::string text = out.str();
+    return text.substr(0, text.empty() ? 0 : text.size() - 1);
+}
 
 // Hands out the queued values in order. Throws when a draw was not expected, or when a value
 // meant for a draw of 1..n is drawn for another range.
