@@ -125,42 +125,5 @@ TEST_F(GameTest, TheManagerScoreAndTheSigningTextFollowTheSignedBand) {
               "22 Female Nicole Lee 3 10 10 10 3 40 Shocked Feelings 4999");
 }
 
-TEST_F(GameTest, YesPlaysOnWithTheNewBandAndNoStartsTheNextGameAfresh) {
-    auto& s = band(2);
-    std::tie(s.songquality[2], s.popularity, s.lessons[2]) = std::tuple(50, 1000, 5);
-    game.screens.show(Screen::main);
-    listupdate(game);
-    selectsong(game, 1);
-    senddemo(game);
-    newbanddraws(random, false);
-    demoverdict(game);
-    ASSERT_TRUE(game.recorddeal && !game.screens.shown(Screen::main));
-    showmember(game, 0);            // the new band's singer, whom nobody clicked
-    game.controls.interview = true; // this week's events invited the new band
-    acceptnewband(game);
-    const auto& c = game.controls;
-    EXPECT_EQ(str(s.songcount, s.lastsong, s.songname[2].size(), s.songquality[2],
-                  c.songlist.size(), c.members.size(), game.main.Selected, game.main.selectedsong,
-                  c.Command2, c.interview, game.screens.shown(Screen::main),
-                  game.recorddeal.has_value()),
-              "0 0 0 0 0 4 0 0 0 1 1 0");
-    newbanddraws(random, false);
-    openrecorddeal(game);
-    declinenewband(game);
-    EXPECT_TRUE(game.screens.shown(Screen::title) && !game.screens.shown(Screen::recorddeal));
-    const auto score = s.managerscore;
-    applicant();
-    dialogs.typed = {"Fresh Start"};
-    startnewgame(game);
-    Module1 expected;
-    newgame(expected);
-    std::tie(expected.bandname, expected.applicantslot, expected.popularity) =
-        std::tuple("Fresh Start", 1, 100);
-    std::tie(expected.managerscore, expected.lessons, expected.listslot) =
-        std::tie(score, s.lessons, s.listslot);
-    EXPECT_EQ(s, expected);
-    EXPECT_EQ(s.lessons[2], 5) << "lesson progress belongs to the run";
-}
-
 } // namespace
 } // namespace quorvane::testing

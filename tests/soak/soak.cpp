@@ -69,7 +69,8 @@ public:
         for (long i = 0; i < actions; ++i) {
             const Game before = game_;
             dialogs_.texts.clear();
-            std::tie(stale_, replaced_, kind_) = std::tuple(false, false, Kind::idle);
+            std::tie(stale_, replaced_, fresh_, kind_) =
+                std::tuple(false, false, false, Kind::idle);
             act();
             ++totals_.actions;
             totals_.weeks += game_.state.gamedate != before.state.gamedate;
@@ -93,7 +94,7 @@ private:
     // Another band took the screen. A new or loaded game starts as a fresh program shows it;
     // a new band plays on in the week that signed the old one.
     void replaced(bool fresh) {
-        replaced_ = true;
+        std::tie(replaced_, fresh_) = std::tuple(true, fresh);
         if (fresh) mayinterview_ = false, maybook_ = true;
     }
 
@@ -110,6 +111,7 @@ private:
     bool filepicked_ = false;   // a file picked: LOAD works
     bool stale_ = false;        // the action clicked a file options screen not up
     bool replaced_ = false;     // another band took the screen: nothing of the old is picked
+    bool fresh_ = false;        // and it is a new or loaded game, not a band on offer
     bool playing_ = false;      // a game has started since the program did
     bool declined_ = false;     // NO to a new band: the title screen is back on purpose
     Kind kind_ = Kind::idle;
@@ -320,8 +322,11 @@ void Soak::checkflags() {
 // venue's answer from its requirement; the label's from the track's quality; a report from
 // the member's mood and standing; an interview's words from what it added.
 void Soak::checknumbers(const Game& before) {
-    if (replaced_ || game_.recorddeal) return; // a new band brings its own cash
     const auto& [s, b] = std::tie(game_.state, before.state);
+    // Lesson progress, and the score between deals, belong to the run, not to a band.
+    if (replaced_ && (s.lessons != b.lessons || (fresh_ && s.managerscore != b.managerscore)))
+        violated("a new band took the run's lessons or score");
+    if (replaced_ || game_.recorddeal) return; // a new band brings its own cash
     const int spent = b.cash - s.cash, gained = s.popularity - b.popularity;
     const auto days =
         (std::chrono::sys_days{s.gamedate} - std::chrono::sys_days{b.gamedate}).count();
