@@ -1,4 +1,5 @@
-// Gigs: the band check, the venues and set list, the rating, the review and the magazine.
+// Gigs: the band check, the venues, the rating, the review and the magazine; the soak holds
+// the set list to its six different tracks.
 #include "support/gamefixture.h"
 
 namespace quorvane::testing {
@@ -70,28 +71,6 @@ TEST_F(GigTest, TheBandMustBeFitAndTheVenueOpenAndTakeABandAsPopularAsItAsks) {
         s.popularity = static_cast<int16>(asked);
         EXPECT_EQ(venue != 4 && applyforgig(game), venue != 4) << venue;
     }
-}
-
-TEST_F(GigTest, TheListFillsToSixThenRefusesBeforeLookingForDuplicates) {
-    checkgigband(game);
-    EXPECT_EQ(addgigtrack(game, 1), TrackAdded::ignored) << "not before a venue has said yes";
-    choosevenue(game, 0);
-    applyforgig(game);
-    choosevenue(game, 4);
-    game.state.popularity = 300;
-    EXPECT_FALSE(applyforgig(game));
-    EXPECT_TRUE(game.gig->picker && game.gig->command4) << "an acceptance stays in force";
-    for (int slot = setlength; slot >= 1; --slot)
-        addgigtrack(game, slot);
-    EXPECT_EQ(str(game.gig->tracks[2], addgigtrack(game, 6) == TrackAdded::full), "3. Song 4 1");
-    cleargiglist(game);
-    EXPECT_EQ(game.gig->tracks, decltype(game.gig->tracks){});
-    addgigtrack(game, 6);
-    EXPECT_EQ(addgigtrack(game, 6), TrackAdded::duplicate);
-    const Module1 before = game.state;
-    playgig(game);
-    EXPECT_EQ(game.state, before);
-    EXPECT_EQ(str(dialogs.shown.size(), last()), "5 You must have a full list of songs!");
 }
 
 TEST_F(GigTest, AGigPaysAndRaisesPopularityAndABadOneUpsetsAMember) {

@@ -69,8 +69,8 @@ public:
         for (long i = 0; i < actions; ++i) {
             const Game before = game_;
             dialogs_.texts.clear();
-            std::tie(stale_, replaced_, fresh_, kind_) =
-                std::tuple(false, false, false, Kind::idle);
+            std::tie(stale_, replaced_, fresh_, kind_, track_) =
+                std::tuple(false, false, false, Kind::idle, -1);
             act();
             ++totals_.actions;
             totals_.weeks += game_.state.gamedate != before.state.gamedate;
@@ -115,6 +115,7 @@ private:
     bool playing_ = false;      // a game has started since the program did
     bool declined_ = false;     // NO to a new band: the title screen is back on purpose
     Kind kind_ = Kind::idle;
+    int track_ = -1; // the row of the track picker clicked
 };
 
 void Soak::act() {
@@ -199,10 +200,11 @@ void Soak::ongig() {
     if (roll == 0 || (hopeless && roll < 4)) return closegig(game_);
     if (roll == 1) return cleargiglist(game_);
     if (roll == 2 || gig.checkindex == 0) return choosevenue(game_, pick(venuecount + 1) - 1);
+    // A track is picked until the list is full, and now and then before a yes or after six.
+    if (roll == 4 || (gig.picker && gig.trackcount < setlength && roll < 15))
+        return void(addgigtrack(game_, track_ = pick(game_.state.songcount + 2)));
     kind_ = !gig.picker || roll == 3 ? Kind::apply : Kind::gig;
     if (kind_ == Kind::apply) return void(applyforgig(game_));
-    if (gig.trackcount < setlength && roll < 15)
-        return kind_ = Kind::idle, void(addgigtrack(game_, pick(game_.state.songcount + 2)));
     playgig(game_);
     totals_.gigs += game_.magazine.has_value();
     maybook_ = maybook_ && !game_.magazine;
@@ -389,7 +391,7 @@ void Soak::checknumbers(const Game& before) {
                 dialogs_.heard("allowed to play") == (s.popularity >= asked[game_.gig->checkindex]);
     if (const int track = selectedtrack(game_);
         kind_ == Kind::week && before.main.demo && track && !dialogs_.heard("pay the band")) {
-        const int q = b.songquality[track]; // no answer at all on a bound
+        const int q = s.songquality[track]; // written this week, maybe; no answer on a bound
         const int answer = q == 20 || q == 25 || q == 30 || q == 40
                                ? -1
                                : (q > 20) + (q > 25) + (q > 30) + (q > 40);
@@ -408,6 +410,22 @@ void Soak::checknumbers(const Game& before) {
                 dialogs_.heard(standings[(d > 2) + (d > 4) + (d > 6)]) &&
                 dialogs_.heard(b.membersex[slot] == "Male" ? ". He " : ". She ");
     }
+    // The set list takes six different tracks, and none before a venue has said yes; PLAY GIG
+    // wants all six.
+    if (track_ >= 0) {
+        const auto& [was, is] = std::tie(*before.gig, *game_.gig);
+        const bool open = was.picker && within(track_, 1, b.songcount),
+                   full = was.trackcount == setlength,
+                   repeat = std::count(&b.setlist[1], &b.setlist[1] + was.trackcount, track_);
+        const bool takes = open && !full && !repeat;
+        sound = is.trackcount == was.trackcount + takes && is.picker == was.picker &&
+                dialogs_.heard("No more tracks") == (open && full) &&
+                dialogs_.heard("already on the list") == (open && !full && repeat) &&
+                (!takes || is.tracks[static_cast<std::size_t>(was.trackcount)] ==
+                               std::to_string(is.trackcount) + ". " + b.songname[track_]);
+    }
+    if (kind_ == Kind::gig && before.gig->trackcount < setlength)
+        sound = !game_.magazine && dialogs_.heard("a full list of songs");
     if (kind_ == Kind::talk && before.controls.interview && s.popularity < 32767)
         sound = dialogs_.heard(gained < 20 ? "poor" : gained <= 60 ? "o.k" : "fantastic!");
     if (!sound) violated("cash, calendar or a box's words are off the rules' numbers");
