@@ -27,6 +27,10 @@ check() {
     cmake --install "$build" --prefix "$root/usr" >/dev/null
     usr=$root/usr
     [ -x "$usr/games/quorvane" ] || fail "no program in /usr/games"
+    # The game reads no options and no variables of its own; the tools that do are not installed.
+    ! grep -aq -e '--screenshots' -e 'QUORVANE_' "$usr/games/quorvane" ||
+        fail "the installed program holds a tool's option or variable"
+    [ -z "$(find "$root" -name 'quorvane-*' -type f)" ] || fail "a tool was installed"
     entry=$usr/share/applications/quorvane.desktop
     grep -qx Exec=quorvane "$entry" && grep -qx Icon=quorvane "$entry" ||
         fail "the menu entry does not start the installed program with its icon"
