@@ -304,6 +304,7 @@ void Soak::checkflags() {
     if (c.hire != c.dismiss || (s.fullband() && (c.hire || c.txtapplicant != "No Applicants")))
         violated("HIRE and DISMISS do not follow the vacancies");
     if ((c.Command2 && selectedmember(game_) == 0) ||
+        (game_.main.Selected != 0 && !s.occupied(game_.main.Selected)) ||
         (replaced_ && (game_.main.Selected != 0 || game_.main.selectedsong != 0 || c.Command2)))
         violated("SACK or a pick does not follow the band on the screen");
     if (const int slot = selectedmember(game_)) {
