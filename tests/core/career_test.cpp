@@ -85,8 +85,8 @@ TEST_F(GameTest, InterviewsScoreCharismaLooksOnTVAndAttitudeAndAddInFull) {
 TEST_F(GameTest, TheManagerScoreAndTheSigningTextFollowTheSignedBand) {
     auto& s = band();
     std::tie(s.happiness, s.discord, s.cash, s.popularity, s.illweeks[2]) =
-        std::tuple(Ints<4>{0, 10, 9, 8, 7}, Ints<4>{0, 1, 0, 2, 0}, 2400, 1150, 3);
-    EXPECT_EQ(foldscore(2000, s), 5) << "a second deal carries the first score: 5581";
+        std::tuple(Ints<4>{0, 10, 9, 8, 7}, Ints<4>{0, 1, 0, 2, 0}, 4400, 1150, 3);
+    EXPECT_EQ(foldscore(2000, s), 7) << "a second deal carries the first score: 7581";
     Module1 other = s; // a band with no mood or fame: cash, less one member's discord
     std::tie(other.happiness, other.popularity) = std::tuple(Ints<4>{}, 0);
     const int totals[][3] = {
@@ -110,7 +110,7 @@ TEST_F(GameTest, TheManagerScoreAndTheSigningTextFollowTheSignedBand) {
               "Congratulations! Your band has been signed to a record label. The band are "
               "ecstatic and expressed their thanks for your excellent performance as manager!! "
               "Now the band is under the control of the all powerful record label, your "
-              "services are no longer needed. Your total manager score is: 3. A new band called "
+              "services are no longer needed. Your total manager score is: 5. A new band called "
               "Wild Vibes is looking for a new manager, they are virtually unknown and need "
               "good guidance. Will you help this band?");
     EXPECT_EQ(str(s.memberage[4], s.membersex[4], s.membername[4], s.talent[4], s.looks[4],

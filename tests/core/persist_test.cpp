@@ -129,13 +129,15 @@ TEST(SaveFile, FilesTheGameCannotPlayAreRefusedAndChangeNothing) {
     EXPECT_TRUE(state == running);
 }
 
-// Every entry under `folder`: a hash of a file's bytes, or a link's target; a pipe is not read.
+// Every entry under `folder`: a file's size, permissions and a hash of its bytes, or a link's
+// target.
 std::map<std::string, std::string> contents(const std::string& folder) {
     std::map<std::string, std::string> found;
     for (const auto& entry : fs::recursive_directory_iterator(folder))
         found[entry.path().string()] = entry.is_symlink() ? fs::read_symlink(entry.path()).string()
                                        : entry.is_regular_file()
-                                           ? str(std::hash<std::string>{}(readbytes(entry.path())))
+                                           ? str(std::hash<std::string>{}(readbytes(entry.path())),
+                                                 static_cast<int>(entry.status().permissions()))
                                            : "(other)";
     return found;
 }
@@ -146,15 +148,18 @@ TEST_F(GameTest, ASaveSaysWhyItFailedAndWritesOnlyTheFileNamedOrTheOneItsLinkNam
     band();
     listupdate(game); // as every save leaves it
     const auto saved = std::hash<std::string>{}(encodesave(game.state).value());
+    const mode_t mask = ::umask(0); // a new file's permissions are those the umask leaves
+    ::umask(mask);
     for (const char* name : {"career.zef", "readonly.zef", "elsewhere/x"})
         fs::create_directories(fs::path(folder.file(name)).parent_path()),
             writebytes(folder.file(name), "an older saved game");
     fs::permissions(folder.file("readonly.zef"), fs::perms::owner_read);
+    fs::permissions(folder.file("career.zef"), fs::perms::owner_read | fs::perms::owner_write);
     fs::create_symlink(folder.file("career.zef"), folder.file("link.zef"));
     fs::create_symlink("elsewhere/new.zef", folder.file("dangling.zef"));
     ASSERT_EQ(mkfifo(folder.file("pipe").c_str(), 0600), 0);
     const std::tuple<std::string, const char*, const char*> cases[] = {
-        // name, why it fails (nothing: saved), the file that changes
+        // name, why it fails (nothing: saved), the file that changes, keeping its permissions
         {"", "Please type a name", nullptr},
         {"readonly.zef", ": the file is read-only. Please", nullptr},
         {"gone/career.zef", ": no such file or directory. Please", nullptr},
@@ -170,7 +175,10 @@ TEST_F(GameTest, ASaveSaysWhyItFailedAndWritesOnlyTheFileNamedOrTheOneItsLinkNam
         typefilename(game, name);
         auto expected = contents(folder.path());
         const std::string path = folder.file(changed && *changed ? changed : name);
-        if (changed) expected[path] = str(saved);
+        if (changed)
+            expected[path] =
+                str(saved, static_cast<int>(expected.count(path) ? fs::status(path).permissions()
+                                                                 : fs::perms(0666 & ~mask)));
         savebutton(game);
         EXPECT_EQ(str(last().find(reason ? reason : "Game Saved") != std::string::npos,
                       game.fileoptions.has_value()),
