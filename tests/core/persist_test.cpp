@@ -186,6 +186,15 @@ TEST_F(GameTest, ASaveSaysWhyItFailedAndWritesOnlyTheFileNamedOrTheOneItsLinkNam
             << name.substr(0, 20);
         EXPECT_EQ(contents(folder.path()), expected) << name.substr(0, 20);
     }
+    game.state.songtimer = 11; // a game that no load would take is not written
+    const auto before = contents(folder.path());
+    openfileoptions(game, FileMode::save, folder.path());
+    clickfilename(game);
+    typefilename(game, "career.zef");
+    savebutton(game);
+    EXPECT_EQ(str(last().find("values a saved game cannot hold") != std::string::npos,
+                  contents(folder.path()) == before),
+              "1 1");
 }
 
 TEST_F(GameTest, ALoadedGameReplacesTheStoredFieldsAndKeepsTheRest) {
