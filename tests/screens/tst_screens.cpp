@@ -142,8 +142,9 @@ private slots:
         g.dialogs.answers = {false, true};
         g.click("main", "exitbtn"); // No: the game goes on; then the window's close
         QVERIFY(g.frontend.mainscreen().isVisible());
-        g.frontend.mainscreen().close();
+        g.frontend.mainscreen().close(); // asks too
         QVERIFY(!g.frontend.mainscreen().isVisible() && !g.frontend.titlescreen().isVisible());
+        QVERIFY(g.dialogs.answers.empty());
     }
 
     void aGameIsSavedOverItsOpenerAndLoadedFromTheTitleScreen() {
