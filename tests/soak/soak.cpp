@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <ranges>
 #include <set>
 
 namespace quorvane::testing {
@@ -87,6 +88,10 @@ private:
     void check(const Game& before);
     void checkflags();
     void checknumbers(const Game& before);
+    bool costheld(const Game& before) const;
+    bool bandheld(const Game& before) const;
+    bool wordsheld(const Game& before) const;
+    bool heard(std::string_view part) const { return dialogs_.heard(part); }
     void violated(const std::string& what) {
         if (++totals_.violations <= 10)
             std::fprintf(stderr, "violation after action %ld: %s\n", totals_.actions, what.c_str());
@@ -321,115 +326,136 @@ void Soak::checkflags() {
         violated("SAVE or LOAD does not follow the name box and the file picked");
 }
 
-// Money, time and words follow the rules' own numbers: prices, fees, wages and lengths; a
-// venue's answer from its requirement; the label's from the track's quality; a report from
-// the member's mood and standing; an interview's words from what it added.
+// Whether `holds(slot)` for every slot of the band.
+template <typename Holds> bool everyslot(Holds holds) {
+    return std::ranges::all_of(std::views::iota(1, membercount + 1), holds);
+}
+
+// Money, time and words follow the rules' own numbers.
 void Soak::checknumbers(const Game& before) {
     const auto& [s, b] = std::tie(game_.state, before.state);
     // Lesson progress, and the score between deals, belong to the run, not to a band.
     if (replaced_ && (s.lessons != b.lessons || (fresh_ && s.managerscore != b.managerscore)))
         violated("a new band took the run's lessons or score");
     if (replaced_ || game_.recorddeal) return; // a new band brings its own cash
-    const int spent = b.cash - s.cash, gained = s.popularity - b.popularity;
+    if (!costheld(before)) violated("an action's price or length is off the rules");
+    if (!bandheld(before)) violated("hiring, a lesson, a song, a leaver or a holiday is off");
+    if (!wordsheld(before)) violated("a box's words or the set list are off the rules");
+}
+
+// What an action costs and how long it takes: prices, fees, wages and holidays.
+bool Soak::costheld(const Game& before) const {
+    const auto& [s, b] = std::tie(game_.state, before.state);
+    const int spent = b.cash - s.cash;
     const auto days =
         (std::chrono::sys_days{s.gamedate} - std::chrono::sys_days{b.gamedate}).count();
-    constexpr int promotions[] = {0, 0, 100, 250, 400}, fees[] = {0, 0, 50, 100, 150, 250},
-                  asked[] = {0, 3, 60, 200, 260, 310};
+    const bool still = days == 0;
+    constexpr int promotions[] = {0, 0, 100, 250, 400}, fees[] = {0, 0, 50, 100, 150, 250};
     auto wages = [](int pounds) { return pounds >= 0 && pounds <= 12; };
-    bool sound = (spent == 0 && days == 0) || kind_ == Kind::disk;
-    if (const int slot = selectedmember(before); kind_ == Kind::teach) { // a step for £75
+    if (kind_ == Kind::disk) return true;
+    if (kind_ == Kind::teach) return still && (spent == 0 || spent == 75);
+    if (kind_ == Kind::rest) // two weeks, for a whole band
+        return (still && spent == 0) || (days == 14 && spent == 300 && b.fullband());
+    if (kind_ == Kind::week)
+        return days == 7 && (wages(spent) || wages(spent - promotions[b.promotion]));
+    if (kind_ == Kind::gig && game_.magazine)
+        return still && -spent == fees[before.gig->checkindex];
+    return still && spent == 0;
+}
+
+// The band as hiring, lessons, songs, leavers and holidays leave it.
+bool Soak::bandheld(const Game& before) const {
+    const auto& [s, b] = std::tie(game_.state, before.state);
+    const int slot = selectedmember(before), seen = s.applicantsthisweek;
+    const bool limit = heard("No more applicants"), paid = b.cash != s.cash;
+    if (kind_ == Kind::teach) { // a step for £75, a point of talent at the seventh
         const char* subjects[] = {"", "Singing", "Guitar", "Guitar", "Drums"};
         const int step = slot ? b.lessons[slot] + 1 : 0;
-        sound = days == 0 && dialogs_.heard(slot ? subjects[slot] : "Please select") &&
-                (spent == 0 ? s == b && (b.cash < 75 || !dialogs_.heard("enough money"))
-                            : spent == 75 && s.lessons[slot] == step % 7 &&
-                                  s.talent[slot] == b.talent[slot] + step / 7 &&
-                                  dialogs_.heard("Thanks to the lesson") == (step == 7));
+        return heard(slot ? subjects[slot] : "Please select") &&
+               (!paid
+                    ? s == b && (b.cash < 75 || !heard("enough money"))
+                    : s.lessons[slot] == step % 7 && s.talent[slot] == b.talent[slot] + step / 7 &&
+                          heard("Thanks to the lesson") == (step == 7));
     }
-    // Three applicants a week may be turned away, and the fifth hired is the last.
-    const int seen = s.applicantsthisweek, limitheard = dialogs_.heard("No more applicants");
-    if (kind_ == Kind::fire && before.controls.dismiss)
-        sound = b.applicantsthisweek == 3 ? seen == 3 && limitheard && !game_.controls.dismiss
-                                          : seen == b.applicantsthisweek + 1 && !limitheard;
-    if (kind_ == Kind::hire && before.controls.hire)
-        sound = seen == b.applicantsthisweek + 1 && limitheard == (seen == 5);
-    // A song is refused in this order, or started for 2 to 5 weeks, a tired band 1 less happy.
-    if (kind_ == Kind::write) {
+    if (kind_ == Kind::fire && before.controls.dismiss) // three may be turned away a week
+        return b.applicantsthisweek == 3 ? seen == 3 && limit && !game_.controls.dismiss
+                                         : seen == b.applicantsthisweek + 1 && !limit;
+    if (kind_ == Kind::hire && before.controls.hire) // and the fifth hired is the last
+        return seen == b.applicantsthisweek + 1 && limit == (seen == 5);
+    if (kind_ == Kind::write) { // refused in this order, or 2 to 5 weeks, a tired band less happy
         const char* why = b.songcount == songlimit ? "limit of 20"
                           : b.songtimer < songidle ? "currently working"
                           : !b.fullband()          ? "full band"
                                                    : "";
         const bool started = s.songtimer != b.songtimer, tired = started && b.tiredness > 0;
-        sound = dialogs_.heard(why) && (started ? !*why && within(s.songtimer, 2, 5) : s == b);
-        for (int slot = 1; slot <= membercount; ++slot)
-            sound = sound && s.happiness[slot] == std::max(0, b.happiness[slot] - tired);
+        return heard(why) && (started ? !*why && within(s.songtimer, 2, 5) : s == b) &&
+               everyslot(
+                   [&](int m) { return s.happiness[m] == std::max(0, b.happiness[m] - tired); });
     }
-    // A leaver's skills cost the band twice their sum. A friend's going shocks the rest by 4;
-    // a troublemaker's cheers them by the discord they caused.
-    if (const int slot = selectedmember(before); kind_ == Kind::sack && slot && !s.occupied(slot)) {
-        const int d = b.discord[slot];
-        sound =
-            s.popularity == std::max(0, b.popularity - 2 * (b.talent[slot] + b.charisma[slot] +
-                                                            b.looks[slot] + b.songwriting[slot]));
-        for (int o = 1; o <= membercount; ++o)
-            sound = sound && s.happiness[o] == (d < 1       ? std::max(0, b.happiness[o] - 4)
-                                                : o == slot ? b.happiness[o]
-                                                            : std::min(10, b.happiness[o] + d));
+    // A leaver costs twice their skills; a friend shocks the rest by 4, a troublemaker cheers
+    // them by the discord they caused.
+    if (kind_ == Kind::sack && slot && !s.occupied(slot)) {
+        const int d = b.discord[slot],
+                  skills = b.talent[slot] + b.charisma[slot] + b.looks[slot] + b.songwriting[slot];
+        return s.popularity == std::max(0, b.popularity - 2 * skills) && everyslot([&](int m) {
+                   return s.happiness[m] == (d < 1       ? std::max(0, b.happiness[m] - 4)
+                                             : m == slot ? b.happiness[m]
+                                                         : std::min(10, b.happiness[m] + d));
+               });
     }
-    if (kind_ == Kind::rest) { // a whole band's, 4 happier but never past 10
-        sound = ((spent == 0 && days == 0) || (spent == 300 && days == 14 && b.fullband())) &&
-                (b.fullband() || dialogs_.heard("full band"));
-        for (int slot = 1; slot <= membercount; ++slot)
-            sound = sound && s.happiness[slot] ==
-                                 (spent ? std::min(b.happiness[slot] + 4, 10) : b.happiness[slot]);
-    }
-    if (kind_ == Kind::week)
-        sound = days == 7 && (wages(spent) || wages(spent - promotions[b.promotion]));
-    if (kind_ == Kind::gig && game_.magazine)
-        sound = days == 0 && -spent == fees[before.gig->checkindex];
-    if (kind_ == Kind::apply && !dialogs_.texts.empty())
-        sound = sound &&
-                dialogs_.heard("allowed to play") == (s.popularity >= asked[game_.gig->checkindex]);
-    if (const int track = selectedtrack(game_);
-        kind_ == Kind::week && before.main.demo && track && !dialogs_.heard("pay the band")) {
-        const int q = s.songquality[track]; // written this week, maybe; no answer on a bound
-        const int answer = q == 20 || q == 25 || q == 30 || q == 40
-                               ? -1
-                               : (q > 20) + (q > 25) + (q > 30) + (q > 40);
-        const char* answers[] = {"rejected the demo", "thought the song was ok", "liked your song",
-                                 "liked the song a lot", "loved the track"};
-        for (int i = 0; i < 5; ++i)
-            sound = sound &&
-                    dialogs_.heard(answers[i]) == (answer == i && (i < 4 || !game_.recorddeal));
-    }
-    if (const int slot = selectedmember(before); kind_ == Kind::mood && slot) {
-        const int h = b.happiness[slot], d = b.discord[slot];
-        const char* moods[] = {" is unhappy. ", " is content. ", " is quite happy. ",
-                               " is very happy. "};
-        const char* standings[] = {"really well", "pretty well", "tolerated", "hated"};
-        sound = dialogs_.heard(moods[(h > 3) + (h > 6) + (h > 8)]) &&
-                dialogs_.heard(standings[(d > 2) + (d > 4) + (d > 6)]) &&
-                dialogs_.heard(b.membersex[slot] == "Male" ? ". He " : ". She ");
-    }
-    // The set list takes six different tracks, and none before a venue has said yes; PLAY GIG
-    // wants all six.
-    if (track_ >= 0) {
+    if (kind_ == Kind::rest) // a whole band first; 4 happier but never past 10
+        return (b.fullband() || heard("full band")) && everyslot([&](int m) {
+                   return s.happiness[m] ==
+                          (paid ? std::min(b.happiness[m] + 4, 10) : b.happiness[m]);
+               });
+    return true;
+}
+
+// The words of a box from the numbers behind them: a venue's answer, the label's, a member's
+// report, an interview's; and the set list the gig screen keeps.
+bool Soak::wordsheld(const Game& before) const {
+    const auto& [s, b] = std::tie(game_.state, before.state);
+    if (track_ >= 0) { // six different tracks, none before a venue has said yes
         const auto& [was, is] = std::tie(*before.gig, *game_.gig);
         const bool open = was.picker && within(track_, 1, b.songcount),
                    full = was.trackcount == setlength,
                    repeat = std::count(&b.setlist[1], &b.setlist[1] + was.trackcount, track_);
         const bool takes = open && !full && !repeat;
-        sound = is.trackcount == was.trackcount + takes && is.picker == was.picker &&
-                dialogs_.heard("No more tracks") == (open && full) &&
-                dialogs_.heard("already on the list") == (open && !full && repeat) &&
-                (!takes || is.tracks[static_cast<std::size_t>(was.trackcount)] ==
-                               std::to_string(is.trackcount) + ". " + b.songname[track_]);
+        return is.trackcount == was.trackcount + takes && is.picker == was.picker &&
+               heard("No more tracks") == (open && full) &&
+               heard("already on the list") == (open && !full && repeat) &&
+               (!takes || is.tracks[static_cast<std::size_t>(was.trackcount)] ==
+                              std::to_string(is.trackcount) + ". " + b.songname[track_]);
     }
-    if (kind_ == Kind::gig && before.gig->trackcount < setlength)
-        sound = !game_.magazine && dialogs_.heard("a full list of songs");
+    constexpr int asked[] = {0, 3, 60, 200, 260, 310};
+    const int slot = selectedmember(before), track = selectedtrack(game_);
+    const int h = b.happiness[slot], d = b.discord[slot], gained = s.popularity - b.popularity;
+    if (kind_ == Kind::apply && !dialogs_.texts.empty())
+        return heard("allowed to play") == (s.popularity >= asked[game_.gig->checkindex]);
+    if (kind_ == Kind::gig && before.gig->trackcount < setlength) // PLAY GIG wants all six
+        return !game_.magazine && heard("a full list");
+    if (kind_ == Kind::week && before.main.demo && track && !heard("pay the band")) {
+        const int q = s.songquality[track]; // maybe written this week; no answer on a bound
+        const int answer = q == 20 || q == 25 || q == 30 || q == 40
+                               ? -1
+                               : (q > 20) + (q > 25) + (q > 30) + (q > 40);
+        const char* answers[] = {"rejected the demo", "thought the song was ok", "liked your song",
+                                 "liked the song a lot", "loved the track"};
+        bool sound = true;
+        for (int i = 0; i < 5; ++i)
+            sound = sound && heard(answers[i]) == (answer == i && (i < 4 || !game_.recorddeal));
+        return sound;
+    }
+    const char* moods[] = {" is unhappy. ", " is content. ", " is quite happy. ",
+                           " is very happy. "};
+    const char* standings[] = {"really well", "pretty well", "tolerated", "hated"};
+    if (kind_ == Kind::mood && slot)
+        return heard(moods[(h > 3) + (h > 6) + (h > 8)]) &&
+               heard(standings[(d > 2) + (d > 4) + (d > 6)]) &&
+               heard(b.membersex[slot] == "Male" ? ". He " : ". She ");
     if (kind_ == Kind::talk && before.controls.interview && s.popularity < 32767)
-        sound = dialogs_.heard(gained < 20 ? "poor" : gained <= 60 ? "o.k" : "fantastic!");
-    if (!sound) violated("cash, calendar or a box's words are off the rules' numbers");
+        return heard(gained < 20 ? "poor" : gained <= 60 ? "o.k" : "fantastic!");
+    return true;
 }
 
 } // namespace
