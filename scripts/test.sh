@@ -25,7 +25,7 @@ run() {
 # Fuzzed first, so the output still ends with the tests' counts.
 bash scripts/fuzz.sh 60
 run build/test
-build/test/tests/everymessage tests/messages.txt build/test/tests/shown.log
+bash tests/everymessage.sh tests/messages.txt build/test/tests/shown.log
 # What desktop-file-validate, appstreamcli and lintian said of the install and the package.
 cat build/test/install-check.log
 # The random-play soak's totals (the sanitized run below plays the same game).

@@ -4,7 +4,6 @@
 #include "support/gamefixture.h"
 
 namespace quorvane::testing {
-namespace {
 
 using namespace std::chrono_literals;
 
@@ -39,7 +38,7 @@ TEST_F(GameTest, StartsOnTheTitleScreenAndNewGameTakesAnyNameASaveCanHold) {
 }
 
 // The draws of a new band with every draw at its lowest (1) or at its highest (n).
-void newbanddraws(ScriptedRandom& random, bool highest) {
+static void newbanddraws(ScriptedRandom& random, bool highest) {
     for (int slot = 1; slot <= membercount; ++slot)
         for (int n : {6, 2, 30, 30, 3, 10, 10, 10, 3})
             random.give(highest ? n : 1, n);
@@ -125,5 +124,4 @@ TEST_F(GameTest, TheManagerScoreAndTheSigningTextFollowTheSignedBand) {
               "22 Female Nicole Lee 3 10 10 10 3 40 Shocked Feelings 4999");
 }
 
-} // namespace
 } // namespace quorvane::testing

@@ -3,7 +3,6 @@
 #include "support/gamefixture.h"
 
 namespace quorvane::testing {
-namespace {
 
 // The band with six songs of quality 30 to 55 on the set list in order; every venue open.
 class GigTest : public GameTest {
@@ -117,5 +116,4 @@ TEST_F(GigTest, AGigPaysAndRaisesPopularityAndABadOneUpsetsAMember) {
               "gig was Song 2 which appeared to strike a rapport with the crowd");
 }
 
-} // namespace
 } // namespace quorvane::testing

@@ -8,20 +8,19 @@
 #include <unistd.h>
 
 namespace quorvane::testing {
-namespace {
 
 namespace fs = std::filesystem;
 using namespace std::chrono;
 
-std::string bytes(std::initializer_list<int> values) {
+static std::string bytes(std::initializer_list<int> values) {
     return std::string(values.begin(), values.end());
 }
-std::string text(int n) {
+static std::string text(int n) {
     return "#" + std::to_string(n);
 }
 
 // Each stored number is the number of its record, and each stored text "#" and that number.
-Module1 numbered() {
+static Module1 numbered() {
     Module1 s;
     newgame(s);
     std::tie(s.bandname, s.popularity, s.promotion) = std::tuple(text(1), 2, 100);
@@ -44,7 +43,7 @@ Module1 numbered() {
 }
 
 // A playable game with a different value in nearly every stored field, some at the edges.
-Module1 busystate() {
+static Module1 busystate() {
     Module1 s = numbered();
     std::tie(s.popularity, s.cash, s.memberage[2], s.membername[4], s.membersex[4]) =
         std::tuple(32767, -32768, -5, "None", "0");
@@ -77,15 +76,10 @@ TEST(SaveFile, EveryFieldIsStoredInItsOwnRecordAndReadBackUnchanged) {
     EXPECT_EQ(std::tuple(tocp1252(fromcp1252(all)), tocp1252("\xe2\x98\x85"), tocp1252("\xc2\x80")),
               std::tuple(all, std::nullopt, std::nullopt)); // nor has a control U+0080
 
-    Module1 running; // nothing in common with the saved game, so every field must be read
+    Module1 running; // nothing stored in common with the saved game, so every field is read
     newgame(running);
-    std::tie(running.managerscore, running.lessons, running.gigreview) =
-        std::tuple(42, Ints<4>{0, 6, 5, 4, 3}, "a review");
-    Module1 expected = busystate();
-    std::tie(expected.managerscore, expected.lessons, expected.gigreview) =
-        std::tie(running.managerscore, running.lessons, running.gigreview);
     const std::string busy = encodesave(busystate()).value();
-    EXPECT_TRUE(decodesave(busy, running) == expected);
+    EXPECT_TRUE(decodesave(busy, running) == busystate());
     const auto shortened = decodesave(busy.substr(0, 99 * 128), numbered()); // zeros from 100
     ASSERT_TRUE(shortened);
     EXPECT_EQ(std::tuple(shortened->promotion, shortened->venueopen[5]), std::tuple(0, 0));
@@ -116,22 +110,20 @@ TEST(SaveFile, FilesTheGameCannotPlayAreRefusedAndChangeNothing) {
     for (const auto& [n, value] : refusals) {
         std::string bad = good;
         bad.replace(static_cast<std::size_t>(n - 1) * 128, value.size(), value);
-        writebytes(folder.file("bad.zef"), bad);
-        EXPECT_FALSE(loadgame(state, folder.file("bad.zef"))) << "record " << n;
+        EXPECT_FALSE(decodesave(bad, running)) << "record " << n;
     }
     writebytes(folder.file("truncated.zef"), good.substr(0, 60 * 128));
     ASSERT_EQ(mkfifo(folder.file("pipe").c_str(), 0600), 0);
     alarm(10); // a load that blocks on the pipe ends the test here
-    for (const std::string name : {"missing.zef", "truncated.zef", "", "pipe"})
+    for (const std::string name : {"missing.zef", "truncated.zef", "", "pipe", "/dev/null"})
         EXPECT_FALSE(loadgame(state, folder.file(name))) << name;
-    EXPECT_FALSE(loadgame(state, "/dev/null"));
     alarm(0);
     EXPECT_TRUE(state == running);
 }
 
 // Every entry under `folder`: a file's size, permissions and a hash of its bytes, or a link's
 // target.
-std::map<std::string, std::string> contents(const std::string& folder) {
+static std::map<std::string, std::string> contents(const std::string& folder) {
     std::map<std::string, std::string> found;
     for (const auto& entry : fs::recursive_directory_iterator(folder))
         found[entry.path().string()] = entry.is_symlink() ? fs::read_symlink(entry.path()).string()
@@ -168,8 +160,10 @@ TEST_F(GameTest, ASaveSaysWhyItFailedAndWritesOnlyTheFileNamedOrTheOneItsLinkNam
         {std::string(252, 'n') + ".zef", ": file name too long. Please", nullptr}, // 256 bytes
         {"link.zef", nullptr, "career.zef"},
         {"dangling.zef", nullptr, "elsewhere/new.zef"},
-        {std::string(251, 'n') + ".zef", nullptr, ""}};
+        {std::string(251, 'n') + ".zef", nullptr, ""},
+        {"unsaveable.zef", "values a saved game cannot hold", nullptr}}; // a load would refuse
     for (const auto& [name, reason, changed] : cases) {
+        if (name == "unsaveable.zef") game.state.songtimer = 11;
         openfileoptions(game, FileMode::save, folder.path());
         clickfilename(game);
         typefilename(game, name);
@@ -186,15 +180,6 @@ TEST_F(GameTest, ASaveSaysWhyItFailedAndWritesOnlyTheFileNamedOrTheOneItsLinkNam
             << name.substr(0, 20);
         EXPECT_EQ(contents(folder.path()), expected) << name.substr(0, 20);
     }
-    game.state.songtimer = 11; // a game that no load would take is not written
-    const auto before = contents(folder.path());
-    openfileoptions(game, FileMode::save, folder.path());
-    clickfilename(game);
-    typefilename(game, "career.zef");
-    savebutton(game);
-    EXPECT_EQ(str(last().find("values a saved game cannot hold") != std::string::npos,
-                  contents(folder.path()) == before),
-              "1 1");
 }
 
 TEST_F(GameTest, ALoadedGameReplacesTheStoredFieldsAndKeepsTheRest) {
@@ -221,5 +206,4 @@ TEST_F(GameTest, ALoadedGameReplacesTheStoredFieldsAndKeepsTheRest) {
         << "a demo sent in this run still counts";
 }
 
-} // namespace
 } // namespace quorvane::testing

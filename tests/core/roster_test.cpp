@@ -3,7 +3,6 @@
 #include "support/gamefixture.h"
 
 namespace quorvane::testing {
-namespace {
 
 TEST_F(GameTest, AnApplicantIsDrawnInOrderDescribedAndHiredIntoTheLowestVacancy) {
     auto& s = game.state;
@@ -44,5 +43,4 @@ TEST_F(GameTest, AnApplicantIsDrawnInOrderDescribedAndHiredIntoTheLowestVacancy)
     }
 }
 
-} // namespace
 } // namespace quorvane::testing

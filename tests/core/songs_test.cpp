@@ -3,7 +3,6 @@
 #include "support/gamefixture.h"
 
 namespace quorvane::testing {
-namespace {
 
 TEST_F(GameTest, AFinishedSongIsRatedFromEachMembersSkills) {
     auto& s = band(2);
@@ -44,5 +43,4 @@ TEST_F(GameTest, TheLabelJudgesTheTrackPickedWhenTheWeekEndsOnceAWeek) {
     EXPECT_EQ(str(last(), game.main.demo), " 0");
 }
 
-} // namespace
 } // namespace quorvane::testing

@@ -2,7 +2,6 @@
 #include "support/gamefixture.h"
 
 namespace quorvane::testing {
-namespace {
 
 using namespace std::chrono;
 
@@ -147,5 +146,4 @@ TEST_F(GameTest, PromotionIsChargedWeeklyWhenTheCashAllows) {
     }
 }
 
-} // namespace
 } // namespace quorvane::testing

@@ -3,13 +3,6 @@
 #include "qtdialogs.h"
 #include "support/screenfixture.h"
 
-#include <QInputDialog>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QScreen>
-#include <QTimer>
-
 using namespace quorvane;
 
 namespace {

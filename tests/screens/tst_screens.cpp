@@ -3,17 +3,6 @@
 #include "support/screenfixture.h"
 #include "support/tempfolder.h"
 
-#include <QAbstractItemView>
-#include <QComboBox>
-#include <QDate>
-#include <QDir>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QLocale>
-#include <QScreen>
-#include <QTextDocumentFragment>
-#include <QWindow>
-
 using namespace quorvane;
 using namespace quorvane::testing;
 
@@ -52,33 +41,27 @@ private slots:
 
     void aWeekGoesByWithoutTheMouse() {
         ScreenGame g;
-        QVERIFY(QTest::qWaitForWindowActive(&g.frontend.titlescreen()));
-        QCOMPARE(focused(), QString("New"));
-        press(Qt::Key_Backtab); // the hidden joke's spot comes last
-        press(Qt::Key_Return);
-        press(Qt::Key_Tab);
+        QVERIFY(QTest::qWaitForWindowActive(&g.frontend.titlescreen()) && focused() == "New");
         g.dialogs.typed = {"Keys"};
-        press(Qt::Key_Return); // NEW GAME
+        press({Qt::Key_Backtab, Qt::Key_Return, Qt::Key_Tab}); // the hidden joke comes last
+        press(Qt::Key_Return);                                 // NEW GAME
         QVERIFY(QTest::qWaitForWindowActive(&g.frontend.mainscreen()));
-        for (int i = 0; i < membercount; ++i)
-            press(Qt::Key_Return);                // HIRE
+        press({Qt::Key_Return, Qt::Key_Return, Qt::Key_Return, Qt::Key_Return}); // HIRE
         QCOMPARE(focused(), QString("command6")); // on to NEXT WEEK, not round to the quit "X"
-        auto& s = g.frontend.game().state;
-        g.dialogs.answers = {false}; // no practice
+        g.dialogs.answers = {false};              // no practice
         press(Qt::Key_N, Qt::ControlModifier);
-        QCOMPARE(g.text("txtdate"), shortdate(7));
-        QVERIFY(tabto("members") && !g.onmain("Command2")->isEnabled());
+        QVERIFY(g.text("txtdate") == shortdate(7) && tabto("members"));
+        QVERIFY(!g.onmain("Command2")->isEnabled());
         press(Qt::Key_Down); // the first arrow picks the first member
         QVERIFY(g.text("txtinstrument") == "Vocals" && g.onmain("Command2")->isEnabled());
         press(Qt::Key_Return);
         QCOMPARE(g.dialogs.messages().size(), 2u); // the joke, then the singer's report
+        auto& s = g.frontend.game().state;
         QVERIFY(tabto("promote0"));
-        press(Qt::Key_Space); // None
-        press(Qt::Key_Down);  // the arrows only look at Small
+        press({Qt::Key_Space, Qt::Key_Down}); // None, then the arrows only look at Small
         QVERIFY(focused() == "promote1" && s.promotion == 1);
         press(Qt::Key_Space);
-        QCOMPARE(s.promotion, 2);
-        QVERIFY(tabto("Command5"));
+        QVERIFY(s.promotion == 2 && tabto("Command5"));
         press(Qt::Key_Return); // GAME OPTIONS
         QTRY_VERIFY(visiblewindow("savefrm") && visiblewindow("savefrm")->isActiveWindow());
         QVERIFY(tabto("thefile") && g.find("savefrm", "save")->isEnabled()); // as a click

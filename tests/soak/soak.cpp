@@ -8,33 +8,22 @@
 #include <algorithm>
 #include <cstdio>
 #include <ranges>
-#include <set>
 
 namespace quorvane::testing {
 namespace {
 
-// Answers at random and keeps what the action said, for the checks and the message log.
-class CoinDialogs final : public Dialogs {
-public:
-    explicit CoinDialogs(Random& coin) : coin_(coin) {}
+// Answers at random and keeps what the action said, for the checks.
+struct CoinDialogs final : Dialogs {
+    explicit CoinDialogs(Random& coin) : coin(coin) {}
     void message(std::string_view text, Icon) override { note(text); }
-    bool ask(std::string_view text) override { return note(text), draw(coin_, 2) == 1; }
+    bool ask(std::string_view text) override { return note(text), draw(coin, 2) == 1; }
     std::string prompt(std::string_view text, std::string_view, std::string_view) override {
         note(text);
-        return draw(coin_, 10) == 1 ? "" : "Soak " + std::to_string(draw(coin_, 99));
+        return draw(coin, 10) == 1 ? "" : "Soak " + std::to_string(draw(coin, 99));
     }
-    bool heard(std::string_view part) const {
-        return std::ranges::any_of(texts, [part](const auto& t) { return t.find(part) != t.npos; });
-    }
+    void note(std::string_view text) { logshown(text), texts.emplace_back(text); }
+    Random& coin;
     std::vector<std::string> texts; // since the action began
-
-private:
-    void note(std::string_view text) {
-        if (logged_.emplace(text).second) logshown(text);
-        texts.emplace_back(text);
-    }
-    Random& coin_;
-    std::set<std::string, std::less<>> logged_;
 };
 
 bool within(int value, int low, int high) {
@@ -91,7 +80,9 @@ private:
     bool costheld(const Game& before) const;
     bool bandheld(const Game& before) const;
     bool wordsheld(const Game& before) const;
-    bool heard(std::string_view part) const { return dialogs_.heard(part); }
+    bool heard(std::string_view part) const {
+        return std::ranges::any_of(dialogs_.texts, [part](auto& t) { return t.find(part) != t.npos; });
+    }
     void violated(const std::string& what) {
         if (++totals_.violations <= 10)
             std::fprintf(stderr, "violation after action %ld: %s\n", totals_.actions, what.c_str());
@@ -191,8 +182,8 @@ void Soak::onmain() {
         kind_ = Kind::week;
         const bool sent = game_.main.demo;
         nextweek(game_);
-        mayinterview_ = dialogs_.heard("You have been invited");
-        maybook_ = maybook_ || !dialogs_.heard("pay the band");
+        mayinterview_ = heard("You have been invited");
+        maybook_ = maybook_ || !heard("pay the band");
         totals_.signings += sent && game_.recorddeal;
     }
 }
@@ -230,7 +221,7 @@ void Soak::onfileoptions() {
     if (roll == 6) savebutton(game_);
     if (roll < 7) return;
     loadbutton(game_);
-    if (!dialogs_.heard("Game Loaded")) return;
+    if (!heard("Game Loaded")) return;
     replaced(true);
     totals_.careers += !playing_ || declined_;
     std::tie(declined_, playing_) = std::tuple(false, true);
@@ -288,7 +279,7 @@ void Soak::check(const Game& before) {
         sc.shown(Screen::main) && (!bytes || decodesave(*bytes, s) != s))
         violated("saving and loading changes the game");
     if (Module1 reloaded = before.state;
-        dialogs_.heard("Game Saved") &&
+        heard("Game Saved") &&
         (before.fileoptions->mode != FileMode::save ||
          !loadgame(reloaded, chosenpath(*before.fileoptions)) || reloaded != s))
         violated("a game reported saved does not load back as the same game");

@@ -8,10 +8,8 @@
 #include "support/scripted.h"
 #include "titlescreen.h"
 
-#include <QAccessible>
-#include <QApplication>
-#include <QLabel>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 
 namespace quorvane::testing {
 
@@ -22,9 +20,13 @@ inline QWidget* visiblewindow(const char* name) {
     return nullptr;
 }
 
-// Presses a key on whatever has the keyboard focus, as a player does.
+// Presses keys on whatever has the keyboard focus, as a player does.
 inline void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
     QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+}
+inline void press(std::initializer_list<Qt::Key> keys) {
+    for (Qt::Key key : keys)
+        press(key);
 }
 inline QString focused() {
     return QApplication::focusWidget()->objectName();

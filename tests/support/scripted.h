@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <deque>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -55,10 +56,11 @@ private:
     std::deque<std::pair<double, int>> values_; // a value and the range it is meant for
 };
 
-// Adds a text a box showed to the log the message check reads, when the tests keep one.
+// Adds a text a box showed to the log the message check reads, once, when the tests keep one.
 inline void logshown(std::string_view text) {
     static const char* const log = std::getenv("QUORVANE_SHOWN_LOG");
-    if (log) std::ofstream(log, std::ios::app) << text << '\n';
+    static std::set<std::string, std::less<>> logged;
+    if (log && logged.emplace(text).second) std::ofstream(log, std::ios::app) << text << '\n';
 }
 
 struct Shown {
