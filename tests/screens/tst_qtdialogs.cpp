@@ -4,18 +4,12 @@
 #include "support/screenfixture.h"
 
 using namespace quorvane;
+using namespace quorvane::testing;
 
 namespace {
 
 QMessageBox* box() {
     return qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-}
-
-// A click at the middle of a control, sent to its window as the window system would.
-void windowclick(QWidget* control) {
-    QWidget* window = control->window();
-    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
-                      control->mapTo(window, control->rect().center()));
 }
 
 } // namespace

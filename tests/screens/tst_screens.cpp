@@ -11,16 +11,15 @@ namespace {
 QString shortdate(int days) {
     return QLocale().toString(QDate(2001, 9, 1).addDays(days), QLocale::ShortFormat);
 }
-// Clicks row `row` of a list, or of a drop-down's list, as a player does.
-void clickrow(QListWidget* list, int row) {
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(list->item(row)).center());
+// Clicks, or double-clicks, row `row` of a list as a player does; a drop-down opens first.
+void clickrow(QAbstractItemView* list, int row, bool twice = false) {
+    const QPoint at = list->visualRect(list->model()->index(row, 0)).center();
+    if (twice) return QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
 }
 void pick(QComboBox* picker, int row) {
     picker->showPopup();
-    QAbstractItemView* view = picker->view();
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
-                      view->visualRect(view->model()->index(row, 0)).center());
+    clickrow(picker->view(), row);
 }
 
 } // namespace
@@ -81,10 +80,7 @@ private slots:
         const QString first = g.text("txtapplicant");
         g.click("main", "dismiss");
         QVERIFY(g.text("txtapplicant") != first);
-        QWidget& main = g.frontend.mainscreen();
-        QWidget* next = g.onmain("command6"); // a double-click on NEXT WEEK runs one week
-        QTest::mouseDClick(main.windowHandle(), Qt::LeftButton, {},
-                           next->mapTo(&main, next->rect().center()));
+        windowclick(g.onmain("command6"), true); // a double-click on NEXT WEEK runs one week
         QCOMPARE(g.text("txtdate"), shortdate(7));
         for (int i = 0; i < membercount; ++i)
             g.click("main", "hire");
@@ -92,9 +88,8 @@ private slots:
         auto* members = g.onmain<QListWidget>("members");
         clickrow(members, 1);
         QCOMPARE(g.text("txtage") + g.text("txtinstrument"),
-                 QString::number(s.memberage[2]) + "Guitar");
-        QTest::mouseDClick(members->viewport(), Qt::LeftButton, {},
-                           members->visualItemRect(members->item(1)).center());
+                 QString("%1Guitar").arg(s.memberage[2]));
+        clickrow(members, 1, true);
         QVERIFY(g.dialogs.messages().back().starts_with(s.membername[2]));
         g.click("main", "command1"); // WRITE SONG
         g.click("main", "promote1"); // Small
@@ -111,21 +106,20 @@ private slots:
         const int cash = s.cash;
         g.dialogs.answers = {true, true, true};
         g.click("main", "Label13"); // LESSONS
-        QCOMPARE(s.cash, cash - 75);
         g.click("main", "holiday");
-        QCOMPARE(g.text("txtdate"), shortdate(7 * weeks)); // two weeks away
+        QVERIFY(s.cash == cash - 75 - 300 && g.text("txtdate") == shortdate(7 * weeks)); // 2 weeks
         clickrow(members, 1);
         g.click("main", "Command2"); // SACK
         QVERIFY(members->count() == 3 && g.text("txtapplicant").contains("Guitar player"));
-        QVERIFY(!g.onmain("Command2")->isEnabled() && g.text("txtage").isEmpty());
+        QVERIFY(!g.enabled("main", "Command2") && g.text("txtage").isEmpty());
         std::tie(s.invitation, g.frontend.game().controls.interview) = std::tuple(1, true);
         g.frontend.navigator().refresh();
         g.click("main", "interview");
-        QVERIFY(!g.onmain("interview")->isEnabled() && g.dialogs.unexpected.empty());
+        QVERIFY(!g.enabled("main", "interview") && g.dialogs.unexpected.empty());
         g.dialogs.answers = {false, true};
-        g.click("main", "exitbtn"); // No: the game goes on; then the window's close
+        g.click("main", "exitbtn"); // No: the game goes on; then the window's close asks too
         QVERIFY(g.frontend.mainscreen().isVisible());
-        g.frontend.mainscreen().close(); // asks too
+        g.frontend.mainscreen().close();
         QVERIFY(!g.frontend.mainscreen().isVisible() && !g.frontend.titlescreen().isVisible());
         QVERIFY(g.dialogs.answers.empty());
     }
@@ -139,9 +133,9 @@ private slots:
             const QRect room = main.screen()->availableGeometry();
             main.move(room.bottomRight() - QPoint(40, 40));
             g.click("main", "Command5");
-            QWidget* files = visiblewindow("savefrm");
-            QVERIFY(room.contains(files->frameGeometry())); // wholly on the screen
-            QCOMPARE(files->windowHandle()->transientParent(), main.windowHandle());
+            QWidget* files = visiblewindow("savefrm"); // wholly on the screen, and owned
+            QVERIFY(room.contains(files->frameGeometry()) &&
+                    files->windowHandle()->transientParent() == main.windowHandle());
             QTest::keyClicks(g.find("savefrm", "thefile"), "kept.zef");
             g.click("main", "command4"); // BOOK GIG takes the main screen away, and its options
             QVERIFY(visiblewindow("gig") && !visiblewindow("savefrm"));
@@ -151,10 +145,9 @@ private slots:
             QCOMPARE(g.find<QLineEdit>("savefrm", "thefile")->text(), QString("kept.zef"));
             visiblewindow("savefrm")->close();
             g.click("main", "Command5"); // closed: it starts afresh, SAVE waiting for a name
-            QVERIFY(!g.find("savefrm", "save")->isEnabled());
+            QVERIFY(!g.enabled("savefrm", "save"));
             g.click("savefrm", "thefile");
-            QVERIFY(g.find("savefrm", "save")->isEnabled() &&
-                    !g.find("savefrm", "load")->isEnabled());
+            QVERIFY(g.enabled("savefrm", "save") && !g.enabled("savefrm", "load"));
             QTest::keyClicks(g.find("savefrm", "thefile"), ".roadies.zef"); // a dot-file
             g.click("savefrm", "save");
             QCOMPARE(g.dialogs.messages().back(), "Game Saved");
@@ -162,8 +155,8 @@ private slots:
         writebytes(folder.file("broken.zef"), "");
         ScreenGame g;
         g.click("Form1", "load");
-        QVERIFY(!g.find("savefrm", "save")->isVisible());
         auto* files = g.find<QListWidget>("savefrm", "File1");
+        QVERIFY(!g.find("savefrm", "save")->isVisible());
         QCOMPARE(QAccessible::queryAccessibleInterface(files)->childCount(), 2); // both rows
         QTRY_VERIFY(files->isActiveWindow());
         files->setFocus(Qt::TabFocusReason);
@@ -175,8 +168,8 @@ private slots:
         clickrow(files, 0);
         g.click("savefrm", "load");
         QVERIFY(!visiblewindow("savefrm") && !g.frontend.titlescreen().isVisible());
-        QCOMPARE(g.text("txtname"), QString("The Roadies"));
-        QCOMPARE(g.onmain<QListWidget>("songlist")->item(1)->text(), QString("Song 2"));
+        QVERIFY(g.text("txtname") == "The Roadies" &&
+                g.onmain<QListWidget>("songlist")->count() == 2);
     }
 
     void aGigIsPlayedAndADemoSignsTheBand() {
@@ -187,29 +180,28 @@ private slots:
         std::tie(s.venueopen, s.popularity) =
             std::tuple(Ints<venuecount>{0, vbtrue, vbtrue, vbfalse, vbfalse, vbfalse}, 60);
         g.click("main", "command4"); // BOOK GIG
-        QVERIFY(!g.find("gig", "location3")->isEnabled() &&
-                !g.find("gig", "command1")->isEnabled() && !g.frontend.mainscreen().isVisible());
+        QVERIFY(!g.enabled("gig", "location3") && !g.enabled("gig", "command1") &&
+                !g.frontend.mainscreen().isVisible());
         QTest::keyClick(g.find("gig", "location0"), Qt::Key_Down); // the arrows only look
         QVERIFY(visiblewindow("gig")->focusWidget() == g.find("gig", "location1") &&
-                !g.find("gig", "command1")->isEnabled());
+                !g.enabled("gig", "command1"));
         g.click("gig", "location1"); // The Queens Head: APPLY comes, PLAY GIG waits for a yes
-        QVERIFY(g.find("gig", "command1")->isEnabled() && !g.find("gig", "command4")->isEnabled());
+        QVERIFY(g.enabled("gig", "command1") && !g.enabled("gig", "command4"));
         g.click("gig", "command1"); // APPLY
         auto* picker = g.find<QComboBox>("gig", "Combo1");
         picker->showPopup(); // ten whole rows of the twelve, then a scroll bar
-        QAbstractItemView* view = picker->view();
-        QCOMPARE(view->viewport()->height(), 10 * view->sizeHintForRow(0));
+        QCOMPARE(picker->view()->viewport()->height(), 10 * picker->view()->sizeHintForRow(0));
         pick(picker, 9); // the lowest row shown
         pick(picker, 9);
         QCOMPARE(g.dialogs.messages().back(), "This track is already on the list!");
         QCOMPARE(QAccessible::queryAccessibleInterface(picker)->text(QAccessible::Name),
                  QString("Tracks to play"));
-        QCOMPARE(g.find<QLabel>("gig", "tracks0")->text(), QString("1. Song 10"));
+        QCOMPARE(g.text("tracks0", "gig"), QString("1. Song 10"));
         g.click("gig", "command3"); // CLEAR LIST
-        QCOMPARE(g.find<QLabel>("gig", "tracks0")->text(), QString());
+        QCOMPARE(g.text("tracks0", "gig"), QString());
         for (int row = 0; row < setlength; ++row)
             pick(picker, row);
-        QCOMPARE(g.find<QLabel>("gig", "tracks5")->text(), QString("6. Song 6"));
+        QCOMPARE(g.text("tracks5", "gig"), QString("6. Song 6"));
         g.click("gig", "command4"); // PLAY GIG
 
         QWidget* magazine = visiblewindow("thenewspaper");
@@ -224,7 +216,7 @@ private slots:
         QVERIFY(type.boundingRect(page, Qt::TextWordWrap, article->text()).width() <= page.width());
         QTest::keyClick(magazine, Qt::Key_Escape); // OK
         QVERIFY(g.frontend.mainscreen().isVisible() && !visiblewindow("thenewspaper"));
-        QVERIFY(!g.onmain("command4")->isEnabled() &&
+        QVERIFY(!g.enabled("main", "command4") &&
                 g.frontend.mainscreen().focusWidget() == g.onmain("command6"));
 
         std::tie(s.popularity, s.songquality[1]) = std::tuple(1000, 50); // a demo that signs
@@ -235,14 +227,13 @@ private slots:
         g.click("main", "command6");
         QWidget* deal = visiblewindow("Form2");
         QVERIFY(deal && !g.frontend.mainscreen().isVisible());
-        QVERIFY(g.find<QLabel>("Form2", "txt")
-                    ->text()
+        QVERIFY(g.text("txt", "Form2")
                     .contains(". A new band called " + QString::fromStdString(s.bandname)));
         QVERIFY(QTest::qWaitForWindowActive(deal));
         press(Qt::Key_Return); // YES has the focus
         QVERIFY(QTest::qWaitForWindowActive(&g.frontend.mainscreen()) && !visiblewindow("Form2"));
         QVERIFY(g.onmain<QListWidget>("songlist")->count() == 0 &&
-                !g.onmain("Command2")->isEnabled()); // nobody of the new band picked
+                !g.enabled("main", "Command2")); // nobody of the new band picked
         g.dialogs.answers = {false};
         press(Qt::Key_Return); // NEXT WEEK has the focus, not the quit "X"
         QVERIFY(g.text("txtdate") == shortdate(14) && g.dialogs.unexpected.empty());

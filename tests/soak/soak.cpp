@@ -81,7 +81,8 @@ private:
     bool bandheld(const Game& before) const;
     bool wordsheld(const Game& before) const;
     bool heard(std::string_view part) const {
-        return std::ranges::any_of(dialogs_.texts, [part](auto& t) { return t.find(part) != t.npos; });
+        return std::ranges::any_of(dialogs_.texts,
+                                   [part](auto& t) { return t.find(part) != t.npos; });
     }
     void violated(const std::string& what) {
         if (++totals_.violations <= 10)

@@ -28,6 +28,14 @@ inline void press(std::initializer_list<Qt::Key> keys) {
     for (Qt::Key key : keys)
         press(key);
 }
+// A click at the middle of a control, or a double-click, sent to its window as the window
+// system would.
+inline void windowclick(QWidget* control, bool twice = false) {
+    QWidget* window = control->window();
+    const QPoint at = control->mapTo(window, control->rect().center());
+    if (twice) return QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {}, at);
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, at);
+}
 inline QString focused() {
     return QApplication::focusWidget()->objectName();
 }
@@ -56,7 +64,10 @@ struct ScreenGame {
     template <typename T = QWidget> T* onmain(const char* name) { return find<T>("main", name); }
     void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
     void click(const char* window, const char* name) { click(find(window, name)); }
-    QString text(const char* name) { return onmain<QLabel>(name)->text(); }
+    QString text(const char* name, const char* window = "main") {
+        return find<QLabel>(window, name)->text();
+    }
+    bool enabled(const char* window, const char* name) { return find(window, name)->isEnabled(); }
 
     // NEW GAME with the given name.
     void newgame(const std::string& name) {
