@@ -18,9 +18,7 @@ using namespace quorvane;
 
 // Stops the run; libFuzzer then keeps the input that did it.
 void check(bool ok, const char* what) {
-    if (ok) return;
-    std::fprintf(stderr, "load check failed: %s\n", what);
-    std::abort();
+    if (!ok) std::fprintf(stderr, "load check failed: %s\n", what), std::abort();
 }
 
 // What a file saved now would load back as, over `over`; nothing when it cannot be saved.
@@ -55,10 +53,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         decodesave(std::string_view(reinterpret_cast<const char*>(data), size), before);
     const bool loaded = dialogs.shown.back().text == "Game Loaded";
     check(loaded == decoded.has_value(), "the file on disk reads as its bytes do");
-    if (!loaded) {
-        check(game.state == before && game.fileoptions, "a refused file changes nothing");
-        return 0;
-    }
+    if (!loaded)
+        return check(game.state == before && game.fileoptions, "a refused file changes nothing"), 0;
     Module1 fromfile = game.state; // the refresh rebuilds the member map and the vacancy
     std::tie(fromfile.listslot, fromfile.applicantslot) =
         std::tie(decoded->listslot, decoded->applicantslot);

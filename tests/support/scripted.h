@@ -22,8 +22,7 @@ namespace quorvane::testing {
 template <typename... Values> std::string str(const Values&... values) {
     std::ostringstream out;
     ((out << values << ' '), ...);
-    const std::string text = out.str();
-    return text.substr(0, text.empty() ? 0 : text.size() - 1);
+    return out.str().substr(0, out.str().size() - (sizeof...(values) > 0));
 }
 
 // Hands out the queued values in order. Throws when a draw was not expected, or when a value
@@ -31,11 +30,10 @@ template <typename... Values> std::string str(const Values&... values) {
 class ScriptedRandom final : public Random {
 public:
     double uniform(int range) override {
-        const std::string draw = "a draw of 1.." + std::to_string(range);
-        if (values_.empty()) throw std::logic_error("unscripted: " + draw);
-        const auto [value, meant] = values_.front();
+        const int meant = values_.empty() ? 0 : values_.front().second;
         if (meant != range)
-            throw std::logic_error("a value for 1.." + std::to_string(meant) + " taken by " + draw);
+            throw std::logic_error(str("a draw of 1 ..", range, "took a value for 1 ..", meant));
+        const double value = values_.front().first;
         values_.pop_front();
         return value;
     }
@@ -78,14 +76,12 @@ public:
         logshown(text);
         shown.push_back({Shown::message, std::string(text), icon});
     }
-    bool ask(std::string_view question) override { return answer(question, Shown::question); }
-    bool askcarefully(std::string_view question) override {
-        return answer(question, Shown::careful);
+    bool ask(std::string_view text) override { return next(answers, text, Shown::question); }
+    bool askcarefully(std::string_view text) override {
+        return next(answers, text, Shown::careful);
     }
-    std::string prompt(std::string_view prompt, std::string_view title, std::string_view) override {
-        logshown(prompt);
-        shown.push_back({Shown::prompt, std::string(prompt) + " | " + std::string(title)});
-        return next(typed, prompt, std::string());
+    std::string prompt(std::string_view text, std::string_view title, std::string_view) override {
+        return next(typed, text, Shown::prompt, " | " + std::string(title));
     }
     std::vector<std::string> messages() const {
         std::vector<std::string> texts;
@@ -100,14 +96,12 @@ public:
     std::vector<std::string> unexpected;
 
 private:
-    bool answer(std::string_view question, Shown::Kind kind) {
-        logshown(question);
-        shown.push_back({kind, std::string(question)});
-        return next(answers, question, false);
-    }
-    template <typename T> T next(std::deque<T>& queue, std::string_view asked, T otherwise) {
-        if (queue.empty()) return unexpected.emplace_back(asked), otherwise;
-        T answer = queue.front();
+    template <typename T>
+    T next(std::deque<T>& queue, std::string_view asked, Shown::Kind kind, std::string after = "") {
+        logshown(asked);
+        shown.push_back({kind, std::string(asked) + after});
+        if (queue.empty()) return unexpected.emplace_back(asked), T{};
+        const T answer = queue.front();
         queue.pop_front();
         return answer;
     }
