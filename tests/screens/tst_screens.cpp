@@ -1,12 +1,98 @@
 // Every screen clicked through its real widgets, by keys and by mouse: one path a screen,
-// with the mends a player would notice on the way.
-#include "support/screenfixture.h"
+// with the mends a player would notice on the way; and the real message boxes and prompt.
+#include "frontend.h"
+#include "mainscreen.h"
+#include "ports/mersennerandom.h"
+#include "qtdialogs.h"
+#include "state/refresh.h"
+#include "support/scripted.h"
 #include "support/tempfolder.h"
+#include "titlescreen.h"
+
+#include <QtTest>
+#include <QtWidgets>
 
 using namespace quorvane;
 using namespace quorvane::testing;
 
 namespace {
+
+// The visible window with this object name, or none.
+QWidget* visiblewindow(const char* name) {
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == name && window->isVisible()) return window;
+    return nullptr;
+}
+
+// Presses keys on whatever has the keyboard focus, as a player does.
+void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+}
+void press(std::initializer_list<Qt::Key> keys) {
+    for (Qt::Key key : keys)
+        press(key);
+}
+// A click at the middle of a control, or a double-click, sent to its window as the window
+// system would.
+void windowclick(QWidget* control, bool twice = false) {
+    QWidget* window = control->window();
+    const QPoint at = control->mapTo(window, control->rect().center());
+    if (twice) return QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {}, at);
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, at);
+}
+QString focused() {
+    return QApplication::focusWidget()->objectName();
+}
+// Tabs through a window's controls to the named one; false if it is never reached, or a
+// control on the way has no name a screen reader could say.
+bool tabto(const QString& name) {
+    bool named = true;
+    for (int i = 0; i < 30 && focused() != name; ++i) {
+        press(Qt::Key_Tab);
+        named = named && !QAccessible::queryAccessibleInterface(QApplication::focusWidget())
+                              ->text(QAccessible::Name)
+                              .isEmpty();
+    }
+    return named && focused() == name;
+}
+
+struct ScreenGame {
+    ScreenGame() { frontend.start(); }
+
+    template <typename T = QWidget> T* find(const char* window, const char* name) {
+        QWidget* screen = visiblewindow(window);
+        auto* widget = screen ? screen->findChild<T*>(name) : nullptr;
+        if (!widget) qFatal("no control %s on a visible %s", name, window);
+        return widget;
+    }
+    template <typename T = QWidget> T* onmain(const char* name) { return find<T>("main", name); }
+    void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+    void click(const char* window, const char* name) { click(find(window, name)); }
+    QString text(const char* name, const char* window = "main") {
+        return find<QLabel>(window, name)->text();
+    }
+    bool enabled(const char* window, const char* name) { return find(window, name)->isEnabled(); }
+
+    // NEW GAME with the given name.
+    void newgame(const std::string& name) {
+        dialogs.typed.push_back(name);
+        click("Form1", "New");
+    }
+    // The band of the core tests, with `songs` tracks, shown on the main screen.
+    Module1& formband(int songs) {
+        auto& game = frontend.game();
+        testing::formband(game.state, songs);
+        update(game);
+        listupdate(game);
+        updatesonglist(game);
+        frontend.navigator().refresh();
+        return game.state;
+    }
+
+    MersenneRandom random{20010901};
+    ScriptedDialogs dialogs;
+    Frontend frontend{random, dialogs};
+};
 
 QString shortdate(int days) {
     return QLocale().toString(QDate(2001, 9, 1).addDays(days), QLocale::ShortFormat);
@@ -20,6 +106,10 @@ void clickrow(QAbstractItemView* list, int row, bool twice = false) {
 void pick(QComboBox* picker, int row) {
     picker->showPopup();
     clickrow(picker->view(), row);
+}
+
+QMessageBox* box() {
+    return qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
 }
 
 } // namespace
@@ -237,6 +327,89 @@ private slots:
         g.dialogs.answers = {false};
         press(Qt::Key_Return); // NEXT WEEK has the focus, not the quit "X"
         QVERIFY(g.text("txtdate") == shortdate(14) && g.dialogs.unexpected.empty());
+    }
+
+    // Each box answered on the control with the focus, as a player does with Enter or Escape.
+    void boxesCarryTheGameTitleAndAnswerEnterAndEscape() {
+        QtDialogs dialogs;
+        QStringList seen;
+        auto answer = [&seen](Qt::Key key) {
+            QTimer::singleShot(0, [&seen, key] {
+                QWidget* modal = QApplication::activeModalWidget();
+                seen << modal->windowTitle() + (box() ? QString::number(box()->icon()) : "");
+                if (auto* input = qobject_cast<QInputDialog*>(modal))
+                    input->findChild<QLineEdit*>()->setText(QString::fromUtf8("Mot\u00f6rhead"));
+                QTest::keyClick(modal->focusWidget() ? modal->focusWidget() : modal, key);
+            });
+        };
+        answer(Qt::Key_Escape);
+        dialogs.message("!", Icon::stop);
+        answer(Qt::Key_Return);
+        const bool yes = dialogs.ask("Sure?");
+        answer(Qt::Key_Return); // a careful question starts on No
+        const bool careful = dialogs.askcarefully("Sure?");
+        answer(Qt::Key_Return);
+        const std::string typed = dialogs.prompt("Band?", "NEW BAND", "");
+        answer(Qt::Key_Escape);
+        const std::string cancelled = dialogs.prompt("Band?", "NEW BAND", "");
+        QCOMPARE(std::tuple(yes, careful, typed, cancelled),
+                 std::tuple(true, false, std::string("Mot\xc3\xb6rhead"), std::string()));
+        QCOMPARE(seen,
+                 QStringList({"Quorvane3", "Quorvane0", "Quorvane0", "NEW BAND", "NEW BAND"}));
+        QTimer::singleShot(0, [] { box()->button(QMessageBox::Yes)->click(); });
+        QVERIFY(dialogs.askcarefully("Sure?")); // a click still says Yes
+    }
+
+    // A box of a long file name over the title screen, then one double-clicked on OK, whose
+    // second click lands where the box was, on WRITE SONG.
+    void aBoxSitsOverTheWindowShowsItsTextAsItIsAndTakesOneClick() {
+        QtDialogs dialogs;
+        MersenneRandom random(1);
+        Frontend frontend(random, dialogs);
+        dialogs.attach(frontend.navigator());
+        frontend.start();
+        QWidget& title = frontend.titlescreen();
+        title.move(30, 20);
+        const QString file = "/saves/<b>" + QString(256, 'n') + "</b>";
+        QTimer::singleShot(0, [&] {
+            auto* text = box()->findChild<QLabel*>("qt_msgbox_label");
+            const QRect room = text->contentsRect(); // every word wraps inside the box
+            QCOMPARE(QAccessible::queryAccessibleInterface(text)
+                         ->text(QAccessible::Name)
+                         .remove(QChar(0x200B)),
+                     file);
+            QVERIFY(
+                text->fontMetrics().boundingRect(room, Qt::TextWordWrap, text->text()).width() <=
+                room.width());
+            QVERIFY(box()->screen()->availableGeometry().contains(box()->frameGeometry()));
+            QVERIFY((box()->frameGeometry().center() - title.frameGeometry().center())
+                        .manhattanLength() <= 2);
+            box()->accept();
+        });
+        dialogs.message(file.toStdString(), Icon::stop);
+
+        Game& game = frontend.game();
+        game.state.bandname = "Half a Band"; // no band yet: WRITE SONG is refused
+        game.screens.show(Screen::main);
+        QWidget* writesong = frontend.mainscreen().findChild<QWidget*>("command1");
+        QVERIFY(QTest::qWaitForWindowExposed(&frontend.mainscreen()));
+        int boxes = 0;
+        QTimer answer; // answers the box by a double-click on OK, then counts any box after it
+        connect(&answer, &QTimer::timeout, [&] {
+            if (!box() || !box()->isVisible()) return;
+            answer.stop();
+            ++boxes;
+            windowclick(box()->button(QMessageBox::Ok));
+            QTest::lastMouseTimestamp -= QTest::mouseDoubleClickInterval - 50;
+            QTimer::singleShot(0, [&] {
+                if (box()) ++boxes, box()->reject();
+            });
+            windowclick(writesong);
+        });
+        answer.start(0);
+        windowclick(writesong);
+        QTRY_VERIFY(!box());
+        QCOMPARE(boxes, 1);
     }
 };
 
