@@ -26,12 +26,33 @@ struct CoinDialogs final : Dialogs {
     std::vector<std::string> texts; // since the action began
 };
 
-bool within(int value, int low, int high) {
-    return value >= low && value <= high;
-}
+const auto within = [](int value, int low, int high) { return value >= low && value <= high; };
 
 // What the action was, for the numbers it may change.
 enum class Kind { idle, hire, fire, sack, write, teach, rest, apply, gig, week, mood, talk, disk };
+
+// The main screen's clicks that need only the game and a number to pick a row or level.
+using Click = void (*)(Game&, int);
+const std::pair<Click, Kind> clicks[] = {
+    {[](Game& g, int) { hireapplicant(g); }, Kind::hire},
+    {[](Game& g, int) { dismissapplicant(g); }, Kind::fire},
+    {[](Game& g, int n) { showmember(g, n % 5 - 1); }, Kind::idle},
+    {[](Game& g, int) { sackmember(g); }, Kind::sack},
+    {[](Game& g, int) { givelesson(g); }, Kind::teach},
+    {[](Game& g, int) { writesong(g); }, Kind::write},
+    {[](Game& g, int n) { choosepromotion(g, n % 4); }, Kind::idle},
+    {[](Game& g, int n) { selectsong(g, n - 1); }, Kind::idle},
+    {[](Game& g, int) { memberreport(g); }, Kind::mood},
+    {[](Game& g, int) { bookholiday(g); }, Kind::rest},
+    {[](Game& g, int) { checkgigband(g); }, Kind::idle},
+    {[](Game& g, int) { senddemo(g); }, Kind::idle},
+    {[](Game& g, int) { giveinterview(g); }, Kind::talk}};
+constexpr int clickcount = static_cast<int>(std::size(clicks));
+
+// Whether `holds(slot)` for every slot of the band.
+template <typename Holds> bool everyslot(Holds holds) {
+    return std::ranges::all_of(std::views::iota(1, membercount + 1), holds);
+}
 
 struct Totals {
     long actions = 0, weeks = 0, gigs = 0, careers = 0, signings = 0, violations = 0;
@@ -70,16 +91,6 @@ public:
 
 private:
     int pick(int n) { return below(clicks_, n); }
-    void act();
-    void onmain();
-    void ongig();
-    void onfileoptions();
-    void check(const Game& before);
-    void checkflags();
-    void checknumbers(const Game& before);
-    bool costheld(const Game& before) const;
-    bool bandheld(const Game& before) const;
-    bool wordsheld(const Game& before) const;
     bool heard(std::string_view part) const {
         return std::ranges::any_of(dialogs_.texts,
                                    [part](auto& t) { return t.find(part) != t.npos; });
@@ -93,6 +104,309 @@ private:
     void replaced(bool fresh) {
         std::tie(replaced_, fresh_) = std::tuple(true, fresh);
         if (fresh) mayinterview_ = false, maybook_ = true;
+    }
+
+    void act() {
+        // A file options screen in front is clicked often, one left hidden now and then.
+        if (game_.fileoptions && pick(game_.screens.shown(Screen::fileoptions) ? 2 : 8) == 0)
+            return onfileoptions();
+        if (game_.recorddeal && pick(2) == 0)
+            return acceptnewband(game_), replaced(false), void(++totals_.careers);
+        if (game_.recorddeal) return declinenewband(game_), void(declined_ = true);
+        if (game_.magazine) return closemagazine(game_);
+        if (game_.gig) return ongig();
+        if (!game_.screens.shown(Screen::title)) return onmain();
+        if (pick(4) == 0) return openfiles(FileMode::load);
+        startnewgame(game_);
+        if (!game_.screens.shown(Screen::main)) return secretjoke(game_);
+        replaced(true);
+        ++totals_.careers;
+        std::tie(declined_, playing_) = std::tuple(false, true);
+    }
+    // A file options screen opened afresh has nothing clicked.
+    void openfiles(FileMode mode) {
+        if (!game_.fileoptions) nameclicked_ = filepicked_ = false;
+        openfileoptions(game_, mode, folder_);
+    }
+
+    // Every click of the main screen, NEXT WEEK most often. Last week's invitation lapses early
+    // in a week; a week that cannot pay its wages stops before BOOK GIG comes back.
+    void onmain() {
+        if (game_.controls.hire && pick(2)) { // bands form, and turn applicants away, often
+            kind_ = pick(2) ? Kind::hire : Kind::fire;
+            return kind_ == Kind::hire ? hireapplicant(game_) : dismissapplicant(game_);
+        }
+        const int roll = pick(clickcount + 8);
+        if (roll == clickcount) return checkgigband(game_); // and go on stage often
+        if (roll == clickcount + 1) return openfiles(FileMode::save);
+        if (roll < clickcount) {
+            kind_ = clicks[roll].second;
+            mayinterview_ = mayinterview_ && kind_ != Kind::talk;
+            return clicks[roll].first(game_, pick(songlimit + 1));
+        }
+        kind_ = Kind::week;
+        const bool sent = game_.main.demo;
+        nextweek(game_);
+        mayinterview_ = heard("You have been invited");
+        maybook_ = maybook_ || !heard("pay the band");
+        totals_.signings += sent && game_.recorddeal;
+    }
+
+    // Whatever the gig screen allows, a booking most often carried through to PLAY GIG.
+    void ongig() {
+        const auto& gig = *game_.gig;
+        const int roll = pick(16);
+        const bool hopeless = game_.state.songcount < setlength || !gig.picker;
+        if (roll == 0 || (hopeless && roll < 4)) return closegig(game_);
+        if (roll == 1) return cleargiglist(game_);
+        if (roll == 2 || gig.checkindex == 0) return choosevenue(game_, pick(venuecount + 1) - 1);
+        // A track is picked until the list is full, and now and then before a yes or after six.
+        if (roll == 4 || (gig.picker && gig.trackcount < setlength && roll < 15))
+            return void(addgigtrack(game_, track_ = pick(game_.state.songcount + 2)));
+        kind_ = !gig.picker || roll == 3 ? Kind::apply : Kind::gig;
+        if (kind_ == Kind::apply) return void(applyforgig(game_));
+        playgig(game_);
+        totals_.gigs += game_.magazine.has_value();
+        maybook_ = maybook_ && !game_.magazine;
+    }
+
+    // A click on the file options screen, which may be hidden, or gone behind its opener.
+    void onfileoptions() {
+        std::tie(stale_, kind_) = std::tuple(!game_.screens.shown(Screen::fileoptions), Kind::disk);
+        const char* names[] = {"Famous.zef", "Stars.zef", "career0.zef", "career1.zef",
+                               "missing.zef"};
+        const int roll = pick(9);
+        if (roll < 2) pickfile(game_, names[pick(5)]);
+        if (roll < 3 && !stale_)
+            std::tie(nameclicked_, filepicked_) = std::tuple(true, roll < 2 || filepicked_);
+        if (roll == 2) clickfilename(game_);
+        if (roll == 3) typefilename(game_, names[2 + pick(2)]);
+        if (roll == 4) backbutton(game_);
+        if (roll == 5) closefileoptionswindow(game_);
+        if (roll == 6) savebutton(game_);
+        if (roll < 7) return;
+        loadbutton(game_);
+        if (!heard("Game Loaded")) return;
+        replaced(true);
+        totals_.careers += !playing_ || declined_;
+        std::tie(declined_, playing_) = std::tuple(false, true);
+    }
+
+    void check(const Game& before) {
+        const auto& [s, sc] = std::tie(game_.state, game_.screens);
+        // Every value within what hiring, training, the weeks and the tables can make of it.
+        bool sound = within(s.applicantslot, 1, membercount) && within(s.songcount, 0, songlimit) &&
+                     s.lastsong == s.songcount && within(s.songtimer, 1, songidle) &&
+                     (s.songtimer == songidle || s.songcount < songlimit) &&
+                     within(s.promotion, 0, 4) && s.tiredness >= 0 && within(s.invitation, 0, 2) &&
+                     s.popularity >= 0 && s.cash >= 0 && s.applicantsthisweek >= 0 &&
+                     within(game_.main.Selected, 0, membercount) &&
+                     within(game_.main.selectedsong, 0, songlimit);
+        for (int slot = 1; slot <= membercount; ++slot) {
+            sound = sound && s.happiness[slot] <= 10 && s.discord[slot] >= 0 &&
+                    within(s.illweeks[slot], 0, 10) && within(s.lessons[slot], 0, 6) &&
+                    within(s.listslot[slot], 0, membercount);
+            if (s.occupied(slot))
+                sound = sound && within(s.memberage[slot], 17, 22) && s.talent[slot] >= 1 &&
+                        within(s.charisma[slot], 1, 10) && within(s.attitude[slot], 1, 10) &&
+                        within(s.looks[slot], 1, 10) && within(s.songwriting[slot], 1, 3) &&
+                        (s.membersex[slot] == "Male" || s.membersex[slot] == "Female");
+        }
+        for (int song = 1; song <= s.songcount; ++song)
+            sound = sound && s.songquality[song] >= 8 && !s.songname[song].empty();
+        for (int venue = 1; venue <= venuecount; ++venue)
+            sound = sound && (s.venueopen[venue] == vbtrue || s.venueopen[venue] == vbfalse);
+        for (int position = 1; position <= setlength; ++position)
+            sound = sound && within(s.setlist[position], 0, songlimit);
+        if (!sound) violated("a value is out of its range");
+        // One screen in front, a file options screen only over the one that opened it.
+        const int front = sc.shown(Screen::main) + sc.shown(Screen::title) + sc.shown(Screen::gig) +
+                          sc.shown(Screen::magazine) + sc.shown(Screen::recorddeal);
+        const Screen opener = game_.fileoptions && game_.fileoptions->mode == FileMode::save
+                                  ? Screen::main
+                                  : Screen::title;
+        if (front != 1 || (sc.shown(Screen::title) && playing_ && !declined_) ||
+            sc.shown(Screen::gig) != game_.gig.has_value() ||
+            sc.shown(Screen::magazine) != game_.magazine.has_value() ||
+            sc.shown(Screen::recorddeal) != game_.recorddeal.has_value() ||
+            (sc.shown(Screen::fileoptions) &&
+             (!game_.fileoptions || sc.owner(Screen::fileoptions) != opener || !sc.shown(opener))))
+            violated("not one screen in front, or a screen up without its opener");
+        if (stale_ && (s != before.state || !dialogs_.texts.empty() || !game_.fileoptions ||
+                       game_.fileoptions->thefile != before.fileoptions->thefile ||
+                       sc.shown(Screen::fileoptions)))
+            violated("a file options screen that is not up acted");
+        // What the main screen shows can be saved and loaded back unchanged, and a game reported
+        // saved, from GAME OPTIONS only, loads back as itself.
+        if (const auto bytes = encodesave(s);
+            sc.shown(Screen::main) && (!bytes || decodesave(*bytes, s) != s))
+            violated("saving and loading changes the game");
+        if (Module1 reloaded = before.state;
+            heard("Game Saved") &&
+            (before.fileoptions->mode != FileMode::save ||
+             !loadgame(reloaded, chosenpath(*before.fileoptions)) || reloaded != s))
+            violated("a game reported saved does not load back as the same game");
+        checkflags();
+        checknumbers(before);
+    }
+
+    // Every enabled flag and list follows the state it comes from.
+    void checkflags() {
+        const auto& [s, c] = std::tie(game_.state, game_.controls);
+        std::vector<std::string> members, songs;
+        for (int slot = 1; slot <= membercount; ++slot)
+            if (s.occupied(slot)) members.push_back(s.membername[slot]);
+        for (int slot = 1; slot <= s.songcount; ++slot)
+            songs.push_back(s.songname[slot]);
+        if (game_.screens.shown(Screen::main) && (c.members != members || c.songlist != songs))
+            violated("the member or track list is not the band's");
+        if (c.hire != c.dismiss || (s.fullband() && (c.hire || c.txtapplicant != "No Applicants")))
+            violated("HIRE and DISMISS do not follow the vacancies");
+        if ((c.Command2 && selectedmember(game_) == 0) ||
+            (game_.main.Selected != 0 && !s.occupied(game_.main.Selected)) ||
+            (replaced_ && (game_.main.Selected != 0 || game_.main.selectedsong != 0 || c.Command2)))
+            violated("SACK or a pick does not follow the band on the screen");
+        if (const int slot = selectedmember(game_)) {
+            const auto p = memberpanel(game_);
+            if (str(p.txtage, p.txtsex, p.txtinstrument, p.txttalent, p.txtcharisma, p.txtattitude,
+                    p.txtlooks) != str(s.memberage[slot], s.membersex[slot], s.instrument[slot],
+                                       s.talent[slot], s.charisma[slot], s.attitude[slot],
+                                       s.looks[slot]))
+                violated("the member panel does not show the member picked");
+        }
+        if (c.interview != mayinterview_ || c.command4 != maybook_)
+            violated("INTERVIEW or BOOK GIG does not follow this week's invitation and gig");
+        if (const auto& f = game_.fileoptions;
+            f && (f->save != nameclicked_ || f->load != filepicked_))
+            violated("SAVE or LOAD does not follow the name box and the file picked");
+    }
+
+    // Money, time and words follow the rules' own numbers.
+    void checknumbers(const Game& before) {
+        const auto& [s, b] = std::tie(game_.state, before.state);
+        // Lesson progress, and the score between deals, belong to the run, not to a band.
+        if (replaced_ && (s.lessons != b.lessons || (fresh_ && s.managerscore != b.managerscore)))
+            violated("a new band took the run's lessons or score");
+        if (replaced_ || game_.recorddeal) return; // a new band brings its own cash
+        if (!costheld(before)) violated("an action's price or length is off the rules");
+        if (!bandheld(before)) violated("hiring, a lesson, a song, a leaver or a holiday is off");
+        if (!wordsheld(before)) violated("a box's words or the set list are off the rules");
+    }
+
+    // What an action costs and how long it takes: prices, fees, wages and holidays.
+    bool costheld(const Game& before) const {
+        const auto& [s, b] = std::tie(game_.state, before.state);
+        const int spent = b.cash - s.cash;
+        const auto days =
+            (std::chrono::sys_days{s.gamedate} - std::chrono::sys_days{b.gamedate}).count();
+        const bool still = days == 0;
+        constexpr int promotions[] = {0, 0, 100, 250, 400}, fees[] = {0, 0, 50, 100, 150, 250};
+        auto wages = [](int pounds) { return pounds >= 0 && pounds <= 12; };
+        if (kind_ == Kind::disk) return true;
+        if (kind_ == Kind::teach) return still && (spent == 0 || spent == 75);
+        if (kind_ == Kind::rest) // two weeks, for a whole band
+            return (still && spent == 0) || (days == 14 && spent == 300 && b.fullband());
+        if (kind_ == Kind::week)
+            return days == 7 && (wages(spent) || wages(spent - promotions[b.promotion]));
+        if (kind_ == Kind::gig && game_.magazine)
+            return still && -spent == fees[before.gig->checkindex];
+        return still && spent == 0;
+    }
+
+    // The band as hiring, lessons, songs, leavers and holidays leave it.
+    bool bandheld(const Game& before) const {
+        const auto& [s, b] = std::tie(game_.state, before.state);
+        const int slot = selectedmember(before), seen = s.applicantsthisweek;
+        const bool limit = heard("No more applicants"), paid = b.cash != s.cash;
+        if (kind_ == Kind::teach) { // a step for £75, a point of talent at the seventh
+            const char* subjects[] = {"", "Singing", "Guitar", "Guitar", "Drums"};
+            const int step = slot ? b.lessons[slot] + 1 : 0;
+            return heard(slot ? subjects[slot] : "Please select") &&
+                   (!paid ? s == b && (b.cash < 75 || !heard("enough money"))
+                          : s.lessons[slot] == step % 7 &&
+                                s.talent[slot] == b.talent[slot] + step / 7 &&
+                                heard("Thanks to the lesson") == (step == 7));
+        }
+        if (kind_ == Kind::fire && before.controls.dismiss) // three may be turned away a week
+            return b.applicantsthisweek == 3 ? seen == 3 && limit && !game_.controls.dismiss
+                                             : seen == b.applicantsthisweek + 1 && !limit;
+        if (kind_ == Kind::hire && before.controls.hire) // and the fifth hired is the last
+            return seen == b.applicantsthisweek + 1 && limit == (seen == 5);
+        // WRITE SONG is refused in this order, or takes 2 to 5 weeks; a tired band is less happy.
+        if (kind_ == Kind::write) {
+            const char* why = b.songcount == songlimit ? "limit of 20"
+                              : b.songtimer < songidle ? "currently working"
+                              : !b.fullband()          ? "full band"
+                                                       : "";
+            const bool started = s.songtimer != b.songtimer, tired = started && b.tiredness > 0;
+            return heard(why) && (started ? !*why && within(s.songtimer, 2, 5) : s == b) &&
+                   everyslot([&](int m) {
+                       return s.happiness[m] == std::max(0, b.happiness[m] - tired);
+                   });
+        }
+        // A leaver costs twice their skills; a friend shocks the rest by 4, a troublemaker cheers
+        // them by the discord they caused.
+        if (kind_ == Kind::sack && slot && !s.occupied(slot)) {
+            const int d = b.discord[slot], skills = b.talent[slot] + b.charisma[slot] +
+                                                    b.looks[slot] + b.songwriting[slot];
+            return s.popularity == std::max(0, b.popularity - 2 * skills) && everyslot([&](int m) {
+                       return s.happiness[m] == (d < 1       ? std::max(0, b.happiness[m] - 4)
+                                                 : m == slot ? b.happiness[m]
+                                                             : std::min(10, b.happiness[m] + d));
+                   });
+        }
+        if (kind_ == Kind::rest) // a whole band first; 4 happier but never past 10
+            return (b.fullband() || heard("full band")) && everyslot([&](int m) {
+                       return s.happiness[m] ==
+                              (paid ? std::min(b.happiness[m] + 4, 10) : b.happiness[m]);
+                   });
+        return true;
+    }
+
+    // The words of a box from the numbers behind them: a venue's answer, the label's, a member's
+    // report, an interview's; and the set list the gig screen keeps.
+    bool wordsheld(const Game& before) const {
+        const auto& [s, b] = std::tie(game_.state, before.state);
+        if (track_ >= 0) { // six different tracks, none before a venue has said yes
+            const auto& [was, is] = std::tie(*before.gig, *game_.gig);
+            const bool open = was.picker && within(track_, 1, b.songcount),
+                       full = was.trackcount == setlength,
+                       repeat = std::count(&b.setlist[1], &b.setlist[1] + was.trackcount, track_);
+            const bool takes = open && !full && !repeat;
+            return is.trackcount == was.trackcount + takes && is.picker == was.picker &&
+                   heard("No more tracks") == (open && full) &&
+                   heard("already on the list") == (open && !full && repeat) &&
+                   (!takes || is.tracks[static_cast<std::size_t>(was.trackcount)] ==
+                                  std::to_string(is.trackcount) + ". " + b.songname[track_]);
+        }
+        constexpr int asked[] = {0, 3, 60, 200, 260, 310};
+        const int slot = selectedmember(before), track = selectedtrack(game_);
+        const int h = b.happiness[slot], d = b.discord[slot], gained = s.popularity - b.popularity;
+        if (kind_ == Kind::apply && !dialogs_.texts.empty())
+            return heard("allowed to play") == (s.popularity >= asked[game_.gig->checkindex]);
+        if (kind_ == Kind::gig && before.gig->trackcount < setlength) // PLAY GIG wants all six
+            return !game_.magazine && heard("a full list");
+        if (kind_ == Kind::week && before.main.demo && track && !heard("pay the band")) {
+            const int q = s.songquality[track]; // maybe written this week; no answer on a bound
+            const int answer = q == 20 || q == 25 || q == 30 || q == 40
+                                   ? -1
+                                   : (q > 20) + (q > 25) + (q > 30) + (q > 40);
+            const char* answers[] = {"rejected the demo", "thought the song was ok",
+                                     "liked your song", "liked the song a lot", "loved the track"};
+            return std::ranges::all_of(std::views::iota(0, 5), [&](int i) {
+                return heard(answers[i]) == (answer == i && (i < 4 || !game_.recorddeal));
+            });
+        }
+        const char* moods[] = {" is unhappy. ", " is content. ", " is quite happy. ",
+                               " is very happy. "};
+        const char* standings[] = {"really well", "pretty well", "tolerated", "hated"};
+        if (kind_ == Kind::mood && slot)
+            return heard(moods[(h > 3) + (h > 6) + (h > 8)]) &&
+                   heard(standings[(d > 2) + (d > 4) + (d > 6)]) &&
+                   heard(b.membersex[slot] == "Male" ? ". He " : ". She ");
+        if (kind_ == Kind::talk && before.controls.interview && s.popularity < 32767)
+            return heard(gained < 20 ? "poor" : gained <= 60 ? "o.k" : "fantastic!");
+        return true;
     }
 
     MersenneRandom random_, clicks_;
@@ -114,341 +428,6 @@ private:
     Kind kind_ = Kind::idle;
     int track_ = -1; // the row of the track picker clicked
 };
-
-void Soak::act() {
-    // A file options screen in front is clicked often, one left hidden now and then.
-    if (game_.fileoptions && pick(game_.screens.shown(Screen::fileoptions) ? 2 : 8) == 0)
-        return onfileoptions();
-    if (game_.recorddeal && pick(2) == 0) {
-        acceptnewband(game_);
-        replaced(false);
-        ++totals_.careers;
-    } else if (game_.recorddeal) {
-        declinenewband(game_);
-        declined_ = true;
-    } else if (game_.magazine) {
-        closemagazine(game_);
-    } else if (game_.gig) {
-        ongig();
-    } else if (game_.screens.shown(Screen::title) && pick(4) == 0) {
-        if (!game_.fileoptions) nameclicked_ = filepicked_ = false;
-        openfileoptions(game_, FileMode::load, folder_);
-    } else if (game_.screens.shown(Screen::title)) {
-        startnewgame(game_);
-        if (!game_.screens.shown(Screen::main)) return secretjoke(game_);
-        replaced(true);
-        ++totals_.careers;
-        std::tie(declined_, playing_) = std::tuple(false, true);
-    } else {
-        onmain();
-    }
-}
-
-// The main screen's clicks that need only the game and a number to pick a row or level.
-using Click = void (*)(Game&, int);
-const std::pair<Click, Kind> clicks[] = {
-    {[](Game& g, int) { hireapplicant(g); }, Kind::hire},
-    {[](Game& g, int) { dismissapplicant(g); }, Kind::fire},
-    {[](Game& g, int n) { showmember(g, n % 5 - 1); }, Kind::idle},
-    {[](Game& g, int) { sackmember(g); }, Kind::sack},
-    {[](Game& g, int) { givelesson(g); }, Kind::teach},
-    {[](Game& g, int) { writesong(g); }, Kind::write},
-    {[](Game& g, int n) { choosepromotion(g, n % 4); }, Kind::idle},
-    {[](Game& g, int n) { selectsong(g, n - 1); }, Kind::idle},
-    {[](Game& g, int) { memberreport(g); }, Kind::mood},
-    {[](Game& g, int) { bookholiday(g); }, Kind::rest},
-    {[](Game& g, int) { checkgigband(g); }, Kind::idle},
-    {[](Game& g, int) { senddemo(g); }, Kind::idle},
-    {[](Game& g, int) { giveinterview(g); }, Kind::talk}};
-constexpr int clickcount = static_cast<int>(std::size(clicks));
-
-// Every click of the main screen, NEXT WEEK most often. Last week's invitation lapses early
-// in a week; a week that cannot pay its wages stops before BOOK GIG comes back.
-void Soak::onmain() {
-    if (game_.controls.hire && pick(2)) { // bands form, and turn applicants away, often
-        kind_ = pick(2) ? Kind::hire : Kind::fire;
-        return kind_ == Kind::hire ? hireapplicant(game_) : dismissapplicant(game_);
-    }
-    const int roll = pick(clickcount + 8);
-    if (roll == clickcount) { // and go on stage often
-        checkgigband(game_);
-    } else if (roll == clickcount + 1) {
-        if (!game_.fileoptions) nameclicked_ = filepicked_ = false;
-        openfileoptions(game_, FileMode::save, folder_);
-    } else if (roll < clickcount) {
-        kind_ = clicks[roll].second;
-        mayinterview_ = mayinterview_ && kind_ != Kind::talk;
-        clicks[roll].first(game_, pick(songlimit + 1));
-    } else {
-        kind_ = Kind::week;
-        const bool sent = game_.main.demo;
-        nextweek(game_);
-        mayinterview_ = heard("You have been invited");
-        maybook_ = maybook_ || !heard("pay the band");
-        totals_.signings += sent && game_.recorddeal;
-    }
-}
-
-// Whatever the gig screen allows, a booking most often carried through to PLAY GIG.
-void Soak::ongig() {
-    const auto& gig = *game_.gig;
-    const int roll = pick(16);
-    const bool hopeless = game_.state.songcount < setlength || !gig.picker;
-    if (roll == 0 || (hopeless && roll < 4)) return closegig(game_);
-    if (roll == 1) return cleargiglist(game_);
-    if (roll == 2 || gig.checkindex == 0) return choosevenue(game_, pick(venuecount + 1) - 1);
-    // A track is picked until the list is full, and now and then before a yes or after six.
-    if (roll == 4 || (gig.picker && gig.trackcount < setlength && roll < 15))
-        return void(addgigtrack(game_, track_ = pick(game_.state.songcount + 2)));
-    kind_ = !gig.picker || roll == 3 ? Kind::apply : Kind::gig;
-    if (kind_ == Kind::apply) return void(applyforgig(game_));
-    playgig(game_);
-    totals_.gigs += game_.magazine.has_value();
-    maybook_ = maybook_ && !game_.magazine;
-}
-
-// A click on the file options screen, which may be hidden, or gone behind its opener.
-void Soak::onfileoptions() {
-    std::tie(stale_, kind_) = std::tuple(!game_.screens.shown(Screen::fileoptions), Kind::disk);
-    const char* names[] = {"Famous.zef", "Stars.zef", "career0.zef", "career1.zef", "missing.zef"};
-    const int roll = pick(9);
-    if (roll < 2) pickfile(game_, names[pick(5)]);
-    if (roll < 3 && !stale_)
-        std::tie(nameclicked_, filepicked_) = std::tuple(true, roll < 2 || filepicked_);
-    if (roll == 2) clickfilename(game_);
-    if (roll == 3) typefilename(game_, names[2 + pick(2)]);
-    if (roll == 4) backbutton(game_);
-    if (roll == 5) closefileoptionswindow(game_);
-    if (roll == 6) savebutton(game_);
-    if (roll < 7) return;
-    loadbutton(game_);
-    if (!heard("Game Loaded")) return;
-    replaced(true);
-    totals_.careers += !playing_ || declined_;
-    std::tie(declined_, playing_) = std::tuple(false, true);
-}
-
-void Soak::check(const Game& before) {
-    const auto& [s, sc] = std::tie(game_.state, game_.screens);
-    // Every value within what hiring, training, the weeks and the tables can make of it.
-    bool sound = within(s.applicantslot, 1, membercount) && within(s.songcount, 0, songlimit) &&
-                 s.lastsong == s.songcount && within(s.songtimer, 1, songidle) &&
-                 (s.songtimer == songidle || s.songcount < songlimit) &&
-                 within(s.promotion, 0, 4) && s.tiredness >= 0 && within(s.invitation, 0, 2) &&
-                 s.popularity >= 0 && s.cash >= 0 && s.applicantsthisweek >= 0 &&
-                 within(game_.main.Selected, 0, membercount) &&
-                 within(game_.main.selectedsong, 0, songlimit);
-    for (int slot = 1; slot <= membercount; ++slot) {
-        sound = sound && s.happiness[slot] <= 10 && s.discord[slot] >= 0 &&
-                within(s.illweeks[slot], 0, 10) && within(s.lessons[slot], 0, 6) &&
-                within(s.listslot[slot], 0, membercount);
-        if (s.occupied(slot))
-            sound = sound && within(s.memberage[slot], 17, 22) && s.talent[slot] >= 1 &&
-                    within(s.charisma[slot], 1, 10) && within(s.attitude[slot], 1, 10) &&
-                    within(s.looks[slot], 1, 10) && within(s.songwriting[slot], 1, 3) &&
-                    (s.membersex[slot] == "Male" || s.membersex[slot] == "Female");
-    }
-    for (int song = 1; song <= s.songcount; ++song)
-        sound = sound && s.songquality[song] >= 8 && !s.songname[song].empty();
-    for (int venue = 1; venue <= venuecount; ++venue)
-        sound = sound && (s.venueopen[venue] == vbtrue || s.venueopen[venue] == vbfalse);
-    for (int position = 1; position <= setlength; ++position)
-        sound = sound && within(s.setlist[position], 0, songlimit);
-    if (!sound) violated("a value is out of its range");
-    // One screen in front, a file options screen only over the one that opened it.
-    int front = 0;
-    for (Screen one :
-         {Screen::main, Screen::title, Screen::gig, Screen::magazine, Screen::recorddeal})
-        front += sc.shown(one);
-    const Screen opener = game_.fileoptions && game_.fileoptions->mode == FileMode::save
-                              ? Screen::main
-                              : Screen::title;
-    if (front != 1 || (sc.shown(Screen::title) && playing_ && !declined_) ||
-        sc.shown(Screen::gig) != game_.gig.has_value() ||
-        sc.shown(Screen::magazine) != game_.magazine.has_value() ||
-        sc.shown(Screen::recorddeal) != game_.recorddeal.has_value() ||
-        (sc.shown(Screen::fileoptions) &&
-         (!game_.fileoptions || sc.owner(Screen::fileoptions) != opener || !sc.shown(opener))))
-        violated("not one screen in front, or a screen up without its opener");
-    if (stale_ && (s != before.state || !dialogs_.texts.empty() || !game_.fileoptions ||
-                   game_.fileoptions->thefile != before.fileoptions->thefile ||
-                   sc.shown(Screen::fileoptions)))
-        violated("a file options screen that is not up acted");
-    // What the main screen shows can be saved and loaded back unchanged, and a game reported
-    // saved, from GAME OPTIONS only, loads back as itself.
-    if (const auto bytes = encodesave(s);
-        sc.shown(Screen::main) && (!bytes || decodesave(*bytes, s) != s))
-        violated("saving and loading changes the game");
-    if (Module1 reloaded = before.state;
-        heard("Game Saved") &&
-        (before.fileoptions->mode != FileMode::save ||
-         !loadgame(reloaded, chosenpath(*before.fileoptions)) || reloaded != s))
-        violated("a game reported saved does not load back as the same game");
-    checkflags();
-    checknumbers(before);
-}
-
-// Every enabled flag and list follows the state it comes from.
-void Soak::checkflags() {
-    const auto& [s, c] = std::tie(game_.state, game_.controls);
-    std::vector<std::string> members, songs;
-    for (int slot = 1; slot <= membercount; ++slot)
-        if (s.occupied(slot)) members.push_back(s.membername[slot]);
-    for (int slot = 1; slot <= s.songcount; ++slot)
-        songs.push_back(s.songname[slot]);
-    if (game_.screens.shown(Screen::main) && (c.members != members || c.songlist != songs))
-        violated("the member or track list is not the band's");
-    if (c.hire != c.dismiss || (s.fullband() && (c.hire || c.txtapplicant != "No Applicants")))
-        violated("HIRE and DISMISS do not follow the vacancies");
-    if ((c.Command2 && selectedmember(game_) == 0) ||
-        (game_.main.Selected != 0 && !s.occupied(game_.main.Selected)) ||
-        (replaced_ && (game_.main.Selected != 0 || game_.main.selectedsong != 0 || c.Command2)))
-        violated("SACK or a pick does not follow the band on the screen");
-    if (const int slot = selectedmember(game_)) {
-        const auto p = memberpanel(game_);
-        if (str(p.txtage, p.txtsex, p.txtinstrument, p.txttalent, p.txtcharisma, p.txtattitude,
-                p.txtlooks) != str(s.memberage[slot], s.membersex[slot], s.instrument[slot],
-                                   s.talent[slot], s.charisma[slot], s.attitude[slot],
-                                   s.looks[slot]))
-            violated("the member panel does not show the member picked");
-    }
-    if (c.interview != mayinterview_ || c.command4 != maybook_)
-        violated("INTERVIEW or BOOK GIG does not follow this week's invitation and gig");
-    if (const auto& f = game_.fileoptions; f && (f->save != nameclicked_ || f->load != filepicked_))
-        violated("SAVE or LOAD does not follow the name box and the file picked");
-}
-
-// Whether `holds(slot)` for every slot of the band.
-template <typename Holds> bool everyslot(Holds holds) {
-    return std::ranges::all_of(std::views::iota(1, membercount + 1), holds);
-}
-
-// Money, time and words follow the rules' own numbers.
-void Soak::checknumbers(const Game& before) {
-    const auto& [s, b] = std::tie(game_.state, before.state);
-    // Lesson progress, and the score between deals, belong to the run, not to a band.
-    if (replaced_ && (s.lessons != b.lessons || (fresh_ && s.managerscore != b.managerscore)))
-        violated("a new band took the run's lessons or score");
-    if (replaced_ || game_.recorddeal) return; // a new band brings its own cash
-    if (!costheld(before)) violated("an action's price or length is off the rules");
-    if (!bandheld(before)) violated("hiring, a lesson, a song, a leaver or a holiday is off");
-    if (!wordsheld(before)) violated("a box's words or the set list are off the rules");
-}
-
-// What an action costs and how long it takes: prices, fees, wages and holidays.
-bool Soak::costheld(const Game& before) const {
-    const auto& [s, b] = std::tie(game_.state, before.state);
-    const int spent = b.cash - s.cash;
-    const auto days =
-        (std::chrono::sys_days{s.gamedate} - std::chrono::sys_days{b.gamedate}).count();
-    const bool still = days == 0;
-    constexpr int promotions[] = {0, 0, 100, 250, 400}, fees[] = {0, 0, 50, 100, 150, 250};
-    auto wages = [](int pounds) { return pounds >= 0 && pounds <= 12; };
-    if (kind_ == Kind::disk) return true;
-    if (kind_ == Kind::teach) return still && (spent == 0 || spent == 75);
-    if (kind_ == Kind::rest) // two weeks, for a whole band
-        return (still && spent == 0) || (days == 14 && spent == 300 && b.fullband());
-    if (kind_ == Kind::week)
-        return days == 7 && (wages(spent) || wages(spent - promotions[b.promotion]));
-    if (kind_ == Kind::gig && game_.magazine)
-        return still && -spent == fees[before.gig->checkindex];
-    return still && spent == 0;
-}
-
-// The band as hiring, lessons, songs, leavers and holidays leave it.
-bool Soak::bandheld(const Game& before) const {
-    const auto& [s, b] = std::tie(game_.state, before.state);
-    const int slot = selectedmember(before), seen = s.applicantsthisweek;
-    const bool limit = heard("No more applicants"), paid = b.cash != s.cash;
-    if (kind_ == Kind::teach) { // a step for £75, a point of talent at the seventh
-        const char* subjects[] = {"", "Singing", "Guitar", "Guitar", "Drums"};
-        const int step = slot ? b.lessons[slot] + 1 : 0;
-        return heard(slot ? subjects[slot] : "Please select") &&
-               (!paid
-                    ? s == b && (b.cash < 75 || !heard("enough money"))
-                    : s.lessons[slot] == step % 7 && s.talent[slot] == b.talent[slot] + step / 7 &&
-                          heard("Thanks to the lesson") == (step == 7));
-    }
-    if (kind_ == Kind::fire && before.controls.dismiss) // three may be turned away a week
-        return b.applicantsthisweek == 3 ? seen == 3 && limit && !game_.controls.dismiss
-                                         : seen == b.applicantsthisweek + 1 && !limit;
-    if (kind_ == Kind::hire && before.controls.hire) // and the fifth hired is the last
-        return seen == b.applicantsthisweek + 1 && limit == (seen == 5);
-    if (kind_ == Kind::write) { // refused in this order, or 2 to 5 weeks, a tired band less happy
-        const char* why = b.songcount == songlimit ? "limit of 20"
-                          : b.songtimer < songidle ? "currently working"
-                          : !b.fullband()          ? "full band"
-                                                   : "";
-        const bool started = s.songtimer != b.songtimer, tired = started && b.tiredness > 0;
-        return heard(why) && (started ? !*why && within(s.songtimer, 2, 5) : s == b) &&
-               everyslot(
-                   [&](int m) { return s.happiness[m] == std::max(0, b.happiness[m] - tired); });
-    }
-    // A leaver costs twice their skills; a friend shocks the rest by 4, a troublemaker cheers
-    // them by the discord they caused.
-    if (kind_ == Kind::sack && slot && !s.occupied(slot)) {
-        const int d = b.discord[slot],
-                  skills = b.talent[slot] + b.charisma[slot] + b.looks[slot] + b.songwriting[slot];
-        return s.popularity == std::max(0, b.popularity - 2 * skills) && everyslot([&](int m) {
-                   return s.happiness[m] == (d < 1       ? std::max(0, b.happiness[m] - 4)
-                                             : m == slot ? b.happiness[m]
-                                                         : std::min(10, b.happiness[m] + d));
-               });
-    }
-    if (kind_ == Kind::rest) // a whole band first; 4 happier but never past 10
-        return (b.fullband() || heard("full band")) && everyslot([&](int m) {
-                   return s.happiness[m] ==
-                          (paid ? std::min(b.happiness[m] + 4, 10) : b.happiness[m]);
-               });
-    return true;
-}
-
-// The words of a box from the numbers behind them: a venue's answer, the label's, a member's
-// report, an interview's; and the set list the gig screen keeps.
-bool Soak::wordsheld(const Game& before) const {
-    const auto& [s, b] = std::tie(game_.state, before.state);
-    if (track_ >= 0) { // six different tracks, none before a venue has said yes
-        const auto& [was, is] = std::tie(*before.gig, *game_.gig);
-        const bool open = was.picker && within(track_, 1, b.songcount),
-                   full = was.trackcount == setlength,
-                   repeat = std::count(&b.setlist[1], &b.setlist[1] + was.trackcount, track_);
-        const bool takes = open && !full && !repeat;
-        return is.trackcount == was.trackcount + takes && is.picker == was.picker &&
-               heard("No more tracks") == (open && full) &&
-               heard("already on the list") == (open && !full && repeat) &&
-               (!takes || is.tracks[static_cast<std::size_t>(was.trackcount)] ==
-                              std::to_string(is.trackcount) + ". " + b.songname[track_]);
-    }
-    constexpr int asked[] = {0, 3, 60, 200, 260, 310};
-    const int slot = selectedmember(before), track = selectedtrack(game_);
-    const int h = b.happiness[slot], d = b.discord[slot], gained = s.popularity - b.popularity;
-    if (kind_ == Kind::apply && !dialogs_.texts.empty())
-        return heard("allowed to play") == (s.popularity >= asked[game_.gig->checkindex]);
-    if (kind_ == Kind::gig && before.gig->trackcount < setlength) // PLAY GIG wants all six
-        return !game_.magazine && heard("a full list");
-    if (kind_ == Kind::week && before.main.demo && track && !heard("pay the band")) {
-        const int q = s.songquality[track]; // maybe written this week; no answer on a bound
-        const int answer = q == 20 || q == 25 || q == 30 || q == 40
-                               ? -1
-                               : (q > 20) + (q > 25) + (q > 30) + (q > 40);
-        const char* answers[] = {"rejected the demo", "thought the song was ok", "liked your song",
-                                 "liked the song a lot", "loved the track"};
-        bool sound = true;
-        for (int i = 0; i < 5; ++i)
-            sound = sound && heard(answers[i]) == (answer == i && (i < 4 || !game_.recorddeal));
-        return sound;
-    }
-    const char* moods[] = {" is unhappy. ", " is content. ", " is quite happy. ",
-                           " is very happy. "};
-    const char* standings[] = {"really well", "pretty well", "tolerated", "hated"};
-    if (kind_ == Kind::mood && slot)
-        return heard(moods[(h > 3) + (h > 6) + (h > 8)]) &&
-               heard(standings[(d > 2) + (d > 4) + (d > 6)]) &&
-               heard(b.membersex[slot] == "Male" ? ". He " : ". She ");
-    if (kind_ == Kind::talk && before.controls.interview && s.popularity < 32767)
-        return heard(gained < 20 ? "poor" : gained <= 60 ? "o.k" : "fantastic!");
-    return true;
-}
 
 } // namespace
 } // namespace quorvane::testing
