@@ -40,9 +40,7 @@ void windowclick(QWidget* control, bool twice = false) {
     if (twice) return QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {}, at);
     QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, at);
 }
-QString focused() {
-    return QApplication::focusWidget()->objectName();
-}
+const auto focused = [] { return QApplication::focusWidget()->objectName(); };
 // Tabs through a window's controls to the named one; false if it is never reached, or a
 // control on the way has no name a screen reader could say.
 bool tabto(const QString& name) {
@@ -94,9 +92,9 @@ struct ScreenGame {
     Frontend frontend{random, dialogs};
 };
 
-QString shortdate(int days) {
+const auto shortdate = [](int days) {
     return QLocale().toString(QDate(2001, 9, 1).addDays(days), QLocale::ShortFormat);
-}
+};
 // Clicks, or double-clicks, row `row` of a list as a player does; a drop-down opens first.
 void clickrow(QAbstractItemView* list, int row, bool twice = false) {
     const QPoint at = list->visualRect(list->model()->index(row, 0)).center();
@@ -108,9 +106,7 @@ void pick(QComboBox* picker, int row) {
     clickrow(picker->view(), row);
 }
 
-QMessageBox* box() {
-    return qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-}
+const auto box = [] { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); };
 
 } // namespace
 
