@@ -25,10 +25,7 @@ protected:
         for (int n : {6, 2, 30, 30, 3, 10, 10, 10, 3})
             random.give(1, n);
     }
-    Module1& band(int songs = 0) {
-        formband(game.state, songs);
-        return game.state;
-    }
+    Module1& band(int songs = 0) { return formband(game.state, songs), game.state; }
     // The text of the last box shown.
     std::string last() const { return dialogs.shown.empty() ? "" : dialogs.shown.back().text; }
 
