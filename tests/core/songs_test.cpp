@@ -1,20 +1,8 @@
-// Songs rated from the band that finishes them, and the record label's answer to a demo tape;
-// the soak holds WRITE SONG to its refusals and its cost.
+// The record label's answer to a demo tape; the full week rates a finished song, and the soak
+// holds WRITE SONG to its refusals and its cost.
 #include "support/gamefixture.h"
 
 namespace quorvane::testing {
-
-TEST_F(GameTest, AFinishedSongIsRatedFromEachMembersSkills) {
-    auto& s = band(2);
-    s.talent = {0, 5, 0, 9, 2}; // talent then songwriting, slot by slot; a skill of 0 adds 1
-    s.songwriting = {0, 3, 4, 1, 2};
-    random.give({{5, 5}, {3, 3}, {1, 0}, {4, 4}, {9, 9}, {1, 1}, {1, 2}, {2, 2}});
-    random.give({{3, 3}, {5, 20}, {14, 20}}); // 4 weeks' rest, "Cold Wonder"
-    makesong(game);
-    EXPECT_EQ(str(s.songname[3], s.songquality[3], s.songcount, s.lastsong, s.tiredness,
-                  game.controls.songlist.size()),
-              "Cold Wonder 26 3 3 4 1");
-}
 
 TEST_F(GameTest, TheLabelJudgesTheTrackPickedWhenTheWeekEndsOnceAWeek) {
     auto& s = band(2);

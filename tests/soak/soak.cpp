@@ -28,6 +28,9 @@ struct CoinDialogs final : Dialogs {
 
 const auto within = [](int value, int low, int high) { return value >= low && value <= high; };
 
+// The popularity each venue asks for.
+constexpr int asked[] = {0, 3, 60, 200, 260, 310};
+
 // What the action was, for the numbers it may change.
 enum class Kind { idle, hire, fire, sack, write, teach, rest, apply, gig, week, mood, talk, disk };
 
@@ -64,12 +67,23 @@ public:
         : random_(seed), clicks_(seed + 7919), dialogs_(clicks_),
           game_(random_, dialogs_, navigator_), folder_(std::move(folder)), totals_(totals) {
         startup(game_);
-        // One band on the brink of a deal, so careers end in signings, and one famous enough
-        // for every venue but with no hit, so gigs are played at all five.
+        // Bands to load: one on the brink of a deal, so careers end in signings; one famous
+        // enough for every venue but with no hit, so gigs are played at all five; their members
+        // charming and easy, or plain and difficult, so interviews go well and badly. And two
+        // at edges: of paying for a Medium promotion, and of being famous enough for the media.
+        const std::tuple<const char*, int, int, int, int, int> bands[] = {
+            // name, song quality, popularity, cash, promotion, charisma (attitude 11 less)
+            {"Famous", 45, 1500, 32000, 0, 5},
+            {"Stars", 30, 1500, 32000, 0, 8},
+            {"Edge", 30, 400, 250, 3, 5},
+            {"Known", 45, 500, 32000, 0, 1}};
         Module1 band = game_.state;
         formband(band, setlength);
-        for (const auto& [name, quality] : {std::pair{"Famous", 45}, {"Stars", 30}}) {
-            std::tie(band.bandname, band.popularity, band.cash) = std::tuple(name, 32000, 32000);
+        for (const auto& [name, quality, popularity, cash, promotion, charm] : bands) {
+            std::tie(band.bandname, band.popularity, band.cash, band.promotion) =
+                std::tuple(name, popularity, cash, promotion);
+            for (int slot = 1; slot <= membercount; ++slot)
+                std::tie(band.charisma[slot], band.attitude[slot]) = std::tuple(charm, 11 - charm);
             band.songquality.fill(static_cast<int16>(quality));
             band.songquality[1] = static_cast<int16>(quality - 2); // demos the label only likes
             band.songquality[2] = static_cast<int16>(quality + 5);
@@ -173,14 +187,14 @@ private:
     // A click on the file options screen, which may be hidden, or gone behind its opener.
     void onfileoptions() {
         std::tie(stale_, kind_) = std::tuple(!game_.screens.shown(Screen::fileoptions), Kind::disk);
-        const char* names[] = {"Famous.zef", "Stars.zef", "career0.zef", "career1.zef",
-                               "missing.zef"};
+        const char* names[] = {"Famous.zef",  "Stars.zef",   "Edge.zef",   "Known.zef",
+                               "career0.zef", "career1.zef", "missing.zef"};
         const int roll = pick(9);
-        if (roll < 2) pickfile(game_, names[pick(5)]);
+        if (roll < 2) pickfile(game_, names[pick(7)]);
         if (roll < 3 && !stale_)
             std::tie(nameclicked_, filepicked_) = std::tuple(true, roll < 2 || filepicked_);
         if (roll == 2) clickfilename(game_);
-        if (roll == 3) typefilename(game_, names[2 + pick(2)]);
+        if (roll == 3) typefilename(game_, names[4 + pick(2)]);
         if (roll == 4) backbutton(game_);
         if (roll == 5) closefileoptionswindow(game_);
         if (roll == 6) savebutton(game_);
@@ -306,8 +320,9 @@ private:
         if (kind_ == Kind::teach) return still && (spent == 0 || spent == 75);
         if (kind_ == Kind::rest) // two weeks, for a whole band
             return (still && spent == 0) || (days == 14 && spent == 300 && b.fullband());
-        if (kind_ == Kind::week)
-            return days == 7 && (wages(spent) || wages(spent - promotions[b.promotion]));
+        if (kind_ == Kind::week) // a promotion is paid for when the cash allows, then wages
+            return days == 7 && heard("cannot afford") == (b.cash < promotions[b.promotion]) &&
+                   (wages(spent) || wages(spent - promotions[b.promotion]));
         if (kind_ == Kind::gig && game_.magazine)
             return still && -spent == fees[before.gig->checkindex];
         return still && spent == 0;
@@ -379,9 +394,10 @@ private:
                    (!takes || is.tracks[static_cast<std::size_t>(was.trackcount)] ==
                                   std::to_string(is.trackcount) + ". " + b.songname[track_]);
         }
-        constexpr int asked[] = {0, 3, 60, 200, 260, 310};
         const int slot = selectedmember(before), track = selectedtrack(game_);
         const int h = b.happiness[slot], d = b.discord[slot], gained = s.popularity - b.popularity;
+        if (kind_ == Kind::week && heard("You have been invited") && s.popularity <= 500)
+            return false; // only a famous band is called
         if (kind_ == Kind::apply && !dialogs_.texts.empty())
             return heard("allowed to play") == (s.popularity >= asked[game_.gig->checkindex]);
         if (kind_ == Kind::gig && before.gig->trackcount < setlength) // PLAY GIG wants all six
