@@ -22,10 +22,6 @@ TEST_F(GameTest, StartsOnTheTitleScreenAndNewGameTakesAnyNameASaveCanHold) {
               "Please enter the name of the Band: | NEW BAND Invalid Band Name. That band name is "
               "too long A saved game can only hold 1");
     EXPECT_EQ(str(s.bandname.size(), game.screens.shown(Screen::title)), "127 0");
-    dialogs.answers = {true};
-    quitgame(game);
-    EXPECT_EQ(std::tuple(game.screens.shown(Screen::main), dialogs.shown.back()),
-              std::tuple(false, Shown{Shown::careful, "Are you sure you want to quit?"}));
 }
 
 // The draws of a new band with every draw at its lowest (1) or at its highest (n).

@@ -206,7 +206,7 @@ private slots:
         QVERIFY(g.frontend.mainscreen().isVisible());
         g.frontend.mainscreen().close();
         QVERIFY(!g.frontend.mainscreen().isVisible() && !g.frontend.titlescreen().isVisible());
-        QVERIFY(g.dialogs.answers.empty());
+        QVERIFY(g.dialogs.answers.empty() && g.dialogs.shown.back().kind == Shown::careful);
     }
 
     void aGameIsSavedOverItsOpenerAndLoadedFromTheTitleScreen() {

@@ -130,17 +130,12 @@ private:
         if (game_.magazine) return closemagazine(game_);
         if (game_.gig) return ongig();
         if (!game_.screens.shown(Screen::title)) return onmain();
-        if (pick(4) == 0) return openfiles(FileMode::load);
+        if (pick(4) == 0) return openfileoptions(game_, FileMode::load, folder_);
         startnewgame(game_);
         if (!game_.screens.shown(Screen::main)) return secretjoke(game_);
         replaced(true);
         ++totals_.careers;
         std::tie(declined_, playing_) = std::tuple(false, true);
-    }
-    // A file options screen opened afresh has nothing clicked.
-    void openfiles(FileMode mode) {
-        if (!game_.fileoptions) nameclicked_ = filepicked_ = false;
-        openfileoptions(game_, mode, folder_);
     }
 
     // Every click of the main screen, NEXT WEEK most often. Last week's invitation lapses early
@@ -152,7 +147,7 @@ private:
         }
         const int roll = pick(clickcount + 8);
         if (roll == clickcount) return checkgigband(game_); // and go on stage often
-        if (roll == clickcount + 1) return openfiles(FileMode::save);
+        if (roll == clickcount + 1) return openfileoptions(game_, FileMode::save, folder_);
         if (roll < clickcount) {
             kind_ = clicks[roll].second;
             mayinterview_ = mayinterview_ && kind_ != Kind::talk;
@@ -191,8 +186,6 @@ private:
                                "career0.zef", "career1.zef", "missing.zef"};
         const int roll = pick(9);
         if (roll < 2) pickfile(game_, names[pick(7)]);
-        if (roll < 3 && !stale_)
-            std::tie(nameclicked_, filepicked_) = std::tuple(true, roll < 2 || filepicked_);
         if (roll == 2) clickfilename(game_);
         if (roll == 3) typefilename(game_, names[4 + pick(2)]);
         if (roll == 4) backbutton(game_);
@@ -290,9 +283,6 @@ private:
         }
         if (c.interview != mayinterview_ || c.command4 != maybook_)
             violated("INTERVIEW or BOOK GIG does not follow this week's invitation and gig");
-        if (const auto& f = game_.fileoptions;
-            f && (f->save != nameclicked_ || f->load != filepicked_))
-            violated("SAVE or LOAD does not follow the name box and the file picked");
     }
 
     // Money, time and words follow the rules' own numbers.
@@ -434,8 +424,6 @@ private:
     // What the rules say the controls must show, kept apart from the game's own flags.
     bool mayinterview_ = false; // the week's invitation is not used yet
     bool maybook_ = true;       // no gig played this week
-    bool nameclicked_ = false;  // a file picked or the name box clicked: SAVE works
-    bool filepicked_ = false;   // a file picked: LOAD works
     bool stale_ = false;        // the action clicked a file options screen not up
     bool replaced_ = false;     // another band took the screen: nothing of the old is picked
     bool fresh_ = false;        // and it is a new or loaded game, not a band on offer
