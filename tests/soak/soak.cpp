@@ -239,6 +239,9 @@ private:
             (sc.shown(Screen::fileoptions) &&
              (!game_.fileoptions || sc.owner(Screen::fileoptions) != opener || !sc.shown(opener))))
             violated("not one screen in front, or a screen up without its opener");
+        if (game_.gig && !before.gig &&
+            (!s.fullband() || !everyslot([&](int m) { return s.illweeks[m] == 0; })))
+            violated("a gig was booked for a band not whole and fit");
         if (stale_ && (s != before.state || !dialogs_.texts.empty() || !game_.fileoptions ||
                        game_.fileoptions->thefile != before.fileoptions->thefile ||
                        sc.shown(Screen::fileoptions)))
@@ -386,8 +389,9 @@ private:
         }
         const int slot = selectedmember(before), track = selectedtrack(game_);
         const int h = b.happiness[slot], d = b.discord[slot], gained = s.popularity - b.popularity;
-        if (kind_ == Kind::week && heard("You have been invited") && s.popularity <= 500)
-            return false; // only a famous band is called
+        if (kind_ == Kind::week && heard("You have been invited") &&
+            (s.popularity <= 500 || heard("Radio") != (s.invitation == radio)))
+            return false; // only a famous band is called, by the radio or the TV as drawn
         if (kind_ == Kind::apply && !dialogs_.texts.empty())
             return heard("allowed to play") == (s.popularity >= asked[game_.gig->checkindex]);
         if (kind_ == Kind::gig && before.gig->trackcount < setlength) // PLAY GIG wants all six
