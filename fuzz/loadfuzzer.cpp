@@ -5,11 +5,8 @@
 // survives a week of play.
 #include "support/rules.h"
 
-#include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <sys/mman.h>
-#include <tuple>
 #include <unistd.h>
 
 namespace {

@@ -35,8 +35,7 @@ TEST_F(GigTest, TheRatingScalesWithMoodAndNeverGoesNegativeOrWraps) {
     // Each 0..4: talent 2 loses 4 + 2, looks 8 wins 0 + 1, talent 8 wins 2 + 1, looks 2 loses 1 + 1
     random.give({{5, 5}, {1, 5}, {3, 5}, {2, 5}});
     EXPECT_EQ(rategig(s, 2, random), (415 - 6 + 1 + 3 - 2) / 4);
-    s.talent.fill(5);
-    s.looks.fill(5);
+    s.talent = s.looks = {0, 5, 5, 5, 5};
     s.setlist[2] = 1; // the first song twice, the second not at all
     for (const auto& [quality, rating] : {std::pair{79, (190 + 160) / 4}, {80, (350 + 160) / 4}}) {
         s.songquality[1] = static_cast<int16>(quality);

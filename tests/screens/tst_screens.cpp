@@ -25,12 +25,9 @@ QWidget* visiblewindow(const char* name) {
 }
 
 // Presses keys on whatever has the keyboard focus, as a player does.
-void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
-    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
-}
-void press(std::initializer_list<Qt::Key> keys) {
+void press(std::initializer_list<Qt::Key> keys, Qt::KeyboardModifiers modifiers = {}) {
     for (Qt::Key key : keys)
-        press(key);
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
 }
 // A click at the middle of a control, or a double-click, sent to its window as the window
 // system would.
@@ -44,7 +41,7 @@ const auto focused = [] { return QApplication::focusWidget()->objectName(); };
 // Tabs through a window's controls to the named one; false if it is never reached.
 bool tabto(const QString& name) {
     for (int i = 0; i < 30 && focused() != name; ++i)
-        press(Qt::Key_Tab);
+        press({Qt::Key_Tab});
     return focused() == name;
 }
 
@@ -124,7 +121,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&g.frontend.titlescreen()) && focused() == "New");
         g.dialogs.typed = {"<b>Life</b> & Soul"}; // read as typed, by a screen reader too
         press({Qt::Key_Backtab, Qt::Key_Return, Qt::Key_Tab}); // the hidden joke comes last
-        press(Qt::Key_Return);                                 // NEW GAME
+        press({Qt::Key_Return});                               // NEW GAME
         QVERIFY(QTest::qWaitForWindowActive(&g.frontend.mainscreen()));
         QCOMPARE(
             QAccessible::queryAccessibleInterface(g.onmain("txtname"))->text(QAccessible::Name),
@@ -140,18 +137,18 @@ private slots:
         g.click("main", "hire");
         QCOMPARE(focused(), QString("command6")); // on to NEXT WEEK, not round to the quit "X"
         g.dialogs.answers = {false};              // no practice
-        press(Qt::Key_N, Qt::ControlModifier);
+        press({Qt::Key_N}, Qt::ControlModifier);
         QVERIFY(g.text("txtdate") == shortdate(14) && tabto("members"));
         QVERIFY(!g.enabled("main", "Command2"));
-        press(Qt::Key_Down); // the first arrow picks the first member
+        press({Qt::Key_Down}); // the first arrow picks the first member
         QVERIFY(g.text("txtinstrument") == "Vocals" && g.enabled("main", "Command2"));
         auto& s = g.frontend.game().state;
-        press(Qt::Key_Return);
+        press({Qt::Key_Return});
         QVERIFY(g.dialogs.messages().back().starts_with(s.membername[1])); // the report
         QVERIFY(tabto("promote0"));
         press({Qt::Key_Space, Qt::Key_Down}); // None, then the arrows only look at Small
         QVERIFY(focused() == "promote1" && s.promotion == 1);
-        press(Qt::Key_Space);
+        press({Qt::Key_Space});
         QCOMPARE(s.promotion, 2);
         auto* members = g.onmain<QListWidget>("members");
         clickrow(members, 1);
@@ -183,10 +180,10 @@ private slots:
         g.frontend.navigator().refresh();
         g.click("main", "interview");
         QVERIFY(!g.enabled("main", "interview") && tabto("Command5"));
-        press(Qt::Key_Return); // GAME OPTIONS
+        press({Qt::Key_Return}); // GAME OPTIONS
         QTRY_VERIFY(visiblewindow("savefrm") && visiblewindow("savefrm")->isActiveWindow());
         QVERIFY(tabto("thefile") && g.find("savefrm", "save")->isEnabled()); // as a click
-        press(Qt::Key_Escape);                                               // BACK
+        press({Qt::Key_Escape});                                             // BACK
         QVERIFY(!visiblewindow("savefrm") && g.dialogs.unexpected.empty());
         g.dialogs.answers = {false, true};
         g.click("main", "exitbtn"); // No: the game goes on; then the window's close asks too
@@ -285,12 +282,12 @@ private slots:
         QVERIFY(g.text("txt", "Form2")
                     .contains(". A new band called " + QString::fromStdString(s.bandname)));
         QVERIFY(QTest::qWaitForWindowActive(deal));
-        press(Qt::Key_Return); // YES has the focus
+        press({Qt::Key_Return}); // YES has the focus
         QVERIFY(QTest::qWaitForWindowActive(&g.frontend.mainscreen()) && !visiblewindow("Form2"));
         QVERIFY(g.onmain<QListWidget>("songlist")->count() == 0 &&
                 !g.enabled("main", "Command2")); // nobody of the new band picked
         g.dialogs.answers = {false};
-        press(Qt::Key_Return); // NEXT WEEK has the focus, not the quit "X"
+        press({Qt::Key_Return}); // NEXT WEEK has the focus, not the quit "X"
         QVERIFY(g.text("txtdate") == shortdate(14) && g.dialogs.unexpected.empty());
     }
 
