@@ -10,11 +10,13 @@ TEST_F(GameTest, AFullBandWeekRunsEveryStepInOrder) {
     std::tie(s.happiness[3], s.illweeks, s.lessons[2]) = std::tuple(1, Ints<4>{0, 2, 0, 1}, 6);
     std::tie(s.promotion, s.cash) = std::tuple(4, 300); // High, which £300 cannot pay for
     std::tie(s.applicantsthisweek, s.invitation, s.songtimer) = std::tuple(4, 2, 1);
-    std::tie(game.main.demo, game.main.selectedsong) = std::tuple(true, 1);
+    std::tie(game.main.demo, game.main.selectedsong, s.happiness[4]) = std::tuple(true, 1, 0);
     std::tie(game.controls.interview, game.controls.command4) = std::tuple(true, false);
     dialogs.answers = {true};
-    // Member 2 practises a step and gains a point of talent before the song is rated.
-    random.give({{2, 4}, {1, 2}, {1, 5}, {1, 2}, {1, 6}, {1, 2}, {1, 5}, {1, 2}, {1, 5}, {1, 2}});
+    // Member 2 practises a step and gains a point of talent before the song is rated; member 4,
+    // at happiness 0, stays.
+    random.give({{2, 4}, {1, 2}, {2, 5}});
+    random.give({{1, 5}, {1, 2}, {1, 6}, {1, 2}, {1, 5}, {1, 2}, {1, 5}, {1, 2}});
     random.give({{2, 3}, {1, 20}, {1, 20}});               // 3 weeks' rest, "Wild Vibes"
     random.give({{1, 3}, {2, 3}, {3, 3}, {3, 3}});         // wages of 9
     random.give({{1, 2}, {2, 2}, {2, 2}, {1, 2}, {1, 2}}); // venues 1, 4 and 5 open

@@ -407,8 +407,7 @@ private:
                 return heard(answers[i]) == (answer == i && (i < 4 || !game_.recorddeal));
             });
         }
-        const char* moods[] = {" is unhappy. ", " is content. ", " is quite happy. ",
-                               " is very happy. "};
+        const char* moods[] = {"is unhappy. ", "is content. ", "quite happy. ", "very happy. "};
         const char* standings[] = {"really well", "pretty well", "tolerated", "hated"};
         if (kind_ == Kind::mood && slot)
             return heard(moods[(h > 3) + (h > 6) + (h > 8)]) &&
