@@ -17,7 +17,7 @@ TEST_F(GameTest, AFullBandWeekRunsEveryStepInOrder) {
     // at happiness 0, stays.
     random.give({{2, 4}, {1, 2}, {2, 5}});
     random.give({{1, 5}, {1, 2}, {1, 6}, {1, 2}, {1, 5}, {1, 2}, {1, 5}, {1, 2}});
-    random.give({{2, 3}, {1, 20}, {1, 20}});               // 3 weeks' rest, "Wild Vibes"
+    random.give({{2, 3}, {1, 20}, {2, 20}});               // 3 weeks' rest, "Wild Velvet"
     random.give({{1, 3}, {2, 3}, {3, 3}, {3, 3}});         // wages of 9
     random.give({{1, 2}, {2, 2}, {2, 2}, {1, 2}, {1, 2}}); // venues 1, 4 and 5 open
     random.give(2, 1000, 4);
@@ -33,7 +33,7 @@ TEST_F(GameTest, AFullBandWeekRunsEveryStepInOrder) {
     EXPECT_EQ(str(s.talent[2], s.lessons[2], s.tiredness, s.illweeks[1], s.illweeks[3], s.songtimer,
                   s.songname[1], s.songquality[1], s.invitation, s.applicantsthisweek, s.popularity,
                   s.cash, game.main.demo),
-              "6 0 2 1 0 10 Wild Vibes 8 0 0 107 291 0");
+              "6 0 2 1 0 10 Wild Velvet 8 0 0 107 291 0");
     EXPECT_EQ(std::tie(s.venueopen, s.gamedate),
               std::tuple(Ints<5>{0, -1, 0, 0, -1, -1}, year{2001} / September / 8));
     EXPECT_EQ(str(game.controls.interview, game.controls.command4, game.controls.txtapplicant),
