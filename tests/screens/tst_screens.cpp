@@ -149,7 +149,7 @@ private slots:
         press({Qt::Key_Space, Qt::Key_Down}); // None, then the arrows only look at Small
         QVERIFY(focused() == "promote1" && s.promotion == 1);
         press({Qt::Key_Space});
-        QCOMPARE(s.promotion, 2);
+        QVERIFY(s.promotion == 2 && g.find<QAbstractButton>("main", "promote1")->isChecked());
         auto* members = g.onmain<QListWidget>("members");
         clickrow(members, 1);
         QCOMPARE(g.text("txtage") + g.text("txtinstrument"),
