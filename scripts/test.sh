@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Fuzzes the saved-game loader for a minute, then builds and runs every test twice: a plain
 # build with warnings as errors, then a build under AddressSanitizer and
-# UndefinedBehaviorSanitizer. Needs no display.
+# UndefinedBehaviorSanitizer. Between the two, the tests are checked for packed statements.
+# Needs no display.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
@@ -25,6 +26,7 @@ run() {
 # Fuzzed first, so the output still ends with the tests' counts.
 bash scripts/fuzz.sh 60
 run build/test
+bash scripts/commacheck.sh build/test
 bash tests/everymessage.sh tests/messages.txt build/test/tests/shown.log
 # What desktop-file-validate, appstreamcli and lintian said of the install and the package.
 cat build/test/install-check.log

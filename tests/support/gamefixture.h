@@ -13,8 +13,9 @@ class GameTest : public ::testing::Test {
 protected:
     GameTest() {
         newgame(game.state);
-        std::tie(game.state.applicantslot, game.state.popularity, game.state.bandname) =
-            std::tuple(1, 100, "The Testers");
+        game.state.applicantslot = 1;
+        game.state.popularity = 100;
+        game.state.bandname = "The Testers";
     }
     void TearDown() override {
         EXPECT_EQ(random.left(), 0u) << "scripted random numbers were left undrawn";
@@ -25,7 +26,10 @@ protected:
         for (int n : {6, 2, 30, 30, 3, 10, 10, 10, 3})
             random.give(1, n);
     }
-    Module1& band(int songs = 0) { return formband(game.state, songs), game.state; }
+    Module1& band(int songs = 0) {
+        formband(game.state, songs);
+        return game.state;
+    }
     // The text of the last box shown.
     std::string last() const { return dialogs.shown.empty() ? "" : dialogs.shown.back().text; }
 

@@ -100,7 +100,10 @@ private:
     T next(std::deque<T>& queue, std::string_view asked, Shown::Kind kind, std::string after = "") {
         logshown(asked);
         shown.push_back({kind, std::string(asked) + after});
-        if (queue.empty()) return unexpected.emplace_back(asked), T{};
+        if (queue.empty()) {
+            unexpected.emplace_back(asked);
+            return T{};
+        }
         const T answer = queue.front();
         queue.pop_front();
         return answer;
@@ -120,15 +123,22 @@ struct QuietNavigator final : Navigator {
 // `songs` tracks "Song 1", ... of quality 30, 35, 40, ...
 inline void formband(Module1& s, int songs = 0) {
     for (int slot = 1; slot <= membercount; ++slot) {
-        std::tie(s.membername[slot], s.membersex[slot]) =
-            std::tuple("Member " + std::to_string(slot), "Male");
-        s.memberage[slot] = 20, s.happiness[slot] = 10, s.songwriting[slot] = 2;
-        s.discord[slot] = s.illweeks[slot] = 0;
-        s.talent[slot] = s.charisma[slot] = s.attitude[slot] = s.looks[slot] = 5;
+        s.membername[slot] = "Member " + std::to_string(slot);
+        s.membersex[slot] = "Male";
+        s.memberage[slot] = 20;
+        s.happiness[slot] = 10;
+        s.songwriting[slot] = 2;
+        s.discord[slot] = 0;
+        s.illweeks[slot] = 0;
+        s.talent[slot] = 5;
+        s.charisma[slot] = 5;
+        s.attitude[slot] = 5;
+        s.looks[slot] = 5;
     }
-    for (int slot = 1; slot <= songs; ++slot)
-        std::tie(s.songname[slot], s.songquality[slot]) =
-            std::tuple("Song " + std::to_string(slot), 25 + 5 * slot);
+    for (int slot = 1; slot <= songs; ++slot) {
+        s.songname[slot] = "Song " + std::to_string(slot);
+        s.songquality[slot] = static_cast<int16>(25 + 5 * slot);
+    }
     s.songcount = s.lastsong = static_cast<int16>(songs);
 }
 
