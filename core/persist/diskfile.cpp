@@ -141,19 +141,14 @@ std::optional<std::string> replacefile(const std::string& path, std::string_view
     if (file.get() < 0) return describe(errno);
 
     if (exists) keepowner(file, old);
-    bool ok = fill(file, bytes, exists ? old.st_mode & 07777 : newfilemode());
-    int error = errno;
-    if (!file.close() && ok) {
-        ok = false;
-        error = errno;
-    }
-    if (ok && ::rename(temporary.c_str(), target.c_str()) != 0) {
-        ok = false;
-        error = errno;
-    }
+    // The first step to fail stops the rest, and its error is the one reported.
+    errno = 0;
+    const bool ok = fill(file, bytes, exists ? old.st_mode & 07777 : newfilemode()) &&
+                    file.close() && ::rename(temporary.c_str(), target.c_str()) == 0;
     if (!ok) {
+        const int error = errno != 0 ? errno : EIO; // read before the unlink can change it
         ::unlink(temporary.c_str());
-        return describe(error != 0 ? error : EIO);
+        return describe(error);
     }
     syncfolder(folder);
     return std::nullopt;
