@@ -38,6 +38,37 @@ TEST_F(GameTest, AnApplicantIsDrawnInOrderAndHiredAndAWeekTakesFiveHiresOrThreeT
               (Lines{"No more applicants this week.", "No more applicants this week."}));
 }
 
+TEST_F(GameTest, AnApplicantIsWordedByTheBandEachValueFallsIn) {
+    // Talent, attitude and looks share their bounds; the row's value also picks the slot.
+    const char* words[][3] = {
+        {"terrible ", "an atrocious attitude problem and ", "looks an absolute horror!"},
+        {"poor ", "a bad attitude problem and ", "looks quite ugly. "},
+        {"poor ", "a bad attitude problem and ", "looks quite ugly. "},
+        {"reasonable ", "a fairly good attitude and ", "looks o.k. "},
+        {"reasonable ", "a fairly good attitude and ", "looks o.k. "},
+        {"good ", "a good attitude and ", "looks pretty good! "},
+        {"good ", "a good attitude and ", "looks pretty good! "},
+        {"excellent ", "a very good attitude and ", "is gorgeous!! "},
+        {"excellent ", "a very good attitude and ", "is gorgeous!! "},
+        {"excellent ", "a very good attitude and ", "is gorgeous!! "},
+        {"", "", ""}};
+    const char* players[] = {"Vocalist", "Guitar player", "Bass player", "Drums player"};
+    game.main.name1 = "Aaron Johnson";
+    game.main.sex1 = "Female";
+    for (int value = 1; value <= 11; ++value) {
+        SCOPED_TRACE(value);
+        const int slot = value % 4 + 1;
+        game.state.applicantslot = static_cast<int16>(slot);
+        game.main.talent1 = static_cast<int16>(value);
+        game.main.attitude1 = static_cast<int16>(value);
+        game.main.looks1 = static_cast<int16>(value);
+        const auto& word = words[value - 1];
+        EXPECT_EQ(applicantdescription(game),
+                  std::string("Aaron Johnson wants to join the band, she is a ") + word[0] +
+                      players[slot - 1] + ", appears to have " + word[1] + word[2]);
+    }
+}
+
 TEST_F(GameTest, ALessonCostsSeventyFivePoundsAndEverySeventhIsAPointOfTalent) {
     auto& s = band();
     // The bass player learns on a guitar.

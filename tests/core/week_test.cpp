@@ -49,6 +49,8 @@ TEST_F(GameTest, AWeekWithAVacancyPaysOnlyMembersAndALeaverShocksTheLaterOnes) {
     s.happiness[2] = 4; // 0 after the shock: may leave, and stays
     s.happiness[3] = 5; // 1 after the shock: unhappy
     s.cash = 2;
+    s.invitation = radio;                    // last week's, unused
+    s.gamedate = year{9999} / December / 28; // the calendar stops at its last day
     random.give(1, 5);
     applicant(); // for the leaver's slot
     // Member 2 stays; wages of £2, all the cash; no venue open; the leaver's slot, at attitude
@@ -61,6 +63,8 @@ TEST_F(GameTest, AWeekWithAVacancyPaysOnlyMembersAndALeaverShocksTheLaterOnes) {
                                          "band is in a state of shock.",
                                          "Member 3 is unhappy."}));
     EXPECT_EQ(s.cash, 0);
+    EXPECT_EQ(s.invitation, 0);
+    EXPECT_EQ(s.gamedate, year{9999} / December / 31);
 }
 
 TEST_F(GameTest, EachIncidentHasItsCost) {
