@@ -16,7 +16,8 @@ while IFS= read -r file; do
     # Only the defines, include paths and standard: clang judges the comma alone.
     flags=()
     for word in $command; do
-        case $word in -D* | -I* | -std=*) flags+=("$word") ;; esac
+        # A quoted define is escaped twice, for JSON and for the shell: \\\" stands for ".
+        case $word in -D* | -I* | -std=*) flags+=("${word//\\\\\\\"/\"}") ;; esac
     done
     isystem=$(grep -o -- '-isystem [^ ]*' <<<"$command" || true)
     # shellcheck disable=SC2086 # each -isystem and its folder are two words
