@@ -306,6 +306,7 @@ private slots:
         auto answer = [&](Qt::Key key) {
             QTimer::singleShot(0, [&, key] {
                 QWidget* modal = QApplication::activeModalWidget();
+                if (!modal) return; // no box: the titles below come out short
                 titles << modal->windowTitle();
                 owners << modal->parentWidget();
                 if (box()) icons << box()->icon();
@@ -332,6 +333,7 @@ private slots:
         bool fits = false;
         Qt::TextFormat format = Qt::AutoText;
         QTimer::singleShot(0, [&] {
+            if (!box()) return; // no box: nothing fits
             fits = box()->screen()->availableGeometry().contains(box()->frameGeometry());
             format = box()->textFormat();
             box()->accept();
