@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Measures which lines of the game the tests run: builds with gcc's --coverage in
-# build/coverage, runs the core tests, the screen tests and a short soak of ACTIONS (default
-# 20000), then prints gcovr's line coverage of core/ and of screens/, file by file, with the
-# lines no test ran. Usage: scripts/coverage.sh [ACTIONS]
+# build/coverage, runs the core tests, the screen tests and the soak for ACTIONS (default
+# 200000, as the test command plays it), then prints gcovr's line coverage of core/ and of
+# screens/, file by file, with the lines no test ran. Usage: scripts/coverage.sh [ACTIONS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
@@ -19,7 +19,7 @@ cmake --build "$build" -j2 --target core_tests tst_screens soak
 find "$build" -name '*.gcda' -delete
 "$build/tests/core_tests" --gtest_brief=1
 QT_QPA_PLATFORM=offscreen "$build/tests/tst_screens" -silent
-"$build/tests/soak" "${1:-20000}"
+"$build/tests/soak" "${1:-200000}"
 
 for part in core screens; do
     echo

@@ -1,159 +1,132 @@
 // Plays many careers at random through the operations the screens call, clicking only what
 // the screen in front offers (and now and then a file options screen left behind), and checks
-// the whole game after every action. `soak [actions] [seed]` prints one line of totals and
-// fails on any broken invariant.
+// after every action what must hold whatever the rules' numbers are. `soak [actions] [seed]`
+// prints one line of totals and fails on any broken invariant.
 #include "support/rules.h"
 #include "support/tempfolder.h"
 
 #include <algorithm>
 #include <cstdio>
-#include <ranges>
 
 namespace quorvane::testing {
 namespace {
 
-// Answers at random and keeps what the action said, for the checks.
-struct CoinDialogs final : Dialogs {
-    explicit CoinDialogs(Random& coin) : coin(coin) {}
-    void message(std::string_view text, Icon) override { note(text); }
-    bool ask(std::string_view text) override { return note(text), draw(coin, 2) == 1; }
-    std::string prompt(std::string_view text, std::string_view, std::string_view) override {
-        note(text);
-        return draw(coin, 10) == 1 ? "" : "Soak " + std::to_string(draw(coin, 99));
-    }
-    void note(std::string_view text) { logshown(text), texts.emplace_back(text); }
-    Random& coin;
-    std::vector<std::string> texts; // since the action began
-};
+// The main screen's buttons; a row or a level is picked apart.
+using Button = void (*)(Game&);
+constexpr Button buttons[] = {hireapplicant, dismissapplicant, sackmember,  givelesson,
+                              writesong,     memberreport,     bookholiday, checkgigband,
+                              senddemo,      giveinterview};
+constexpr int buttoncount = static_cast<int>(std::size(buttons));
 
-const auto within = [](int value, int low, int high) { return value >= low && value <= high; };
-
-// The popularity each venue asks for.
-constexpr int asked[] = {0, 3, 60, 200, 260, 310};
-
-// What the action was, for the numbers it may change.
-enum class Kind { idle, hire, fire, sack, write, teach, rest, apply, gig, week, mood, talk, disk };
-
-// The main screen's clicks that need only the game and a number to pick a row or level.
-using Click = void (*)(Game&, int);
-const std::pair<Click, Kind> clicks[] = {
-    {[](Game& g, int) { hireapplicant(g); }, Kind::hire},
-    {[](Game& g, int) { dismissapplicant(g); }, Kind::fire},
-    {[](Game& g, int n) { showmember(g, n % 5 - 1); }, Kind::idle},
-    {[](Game& g, int) { sackmember(g); }, Kind::sack},
-    {[](Game& g, int) { givelesson(g); }, Kind::teach},
-    {[](Game& g, int) { writesong(g); }, Kind::write},
-    {[](Game& g, int n) { choosepromotion(g, n % 4); }, Kind::idle},
-    {[](Game& g, int n) { selectsong(g, n - 1); }, Kind::idle},
-    {[](Game& g, int) { memberreport(g); }, Kind::mood},
-    {[](Game& g, int) { bookholiday(g); }, Kind::rest},
-    {[](Game& g, int) { checkgigband(g); }, Kind::idle},
-    {[](Game& g, int) { senddemo(g); }, Kind::idle},
-    {[](Game& g, int) { giveinterview(g); }, Kind::talk}};
-constexpr int clickcount = static_cast<int>(std::size(clicks));
-
-// Whether `holds(slot)` for every slot of the band.
-template <typename Holds> bool everyslot(Holds holds) {
-    return std::ranges::all_of(std::views::iota(1, membercount + 1), holds);
-}
+// The files offered: a band made here, two saved in play, and one never there.
+const char* const files[] = {"Famous.zef", "career0.zef", "career1.zef", "none.zef"};
 
 struct Totals {
     long actions = 0, weeks = 0, gigs = 0, careers = 0, signings = 0, violations = 0;
 };
 
-class Soak {
+// A player who answers every box at random and keeps what each action said, for the checks.
+class Soak final : Dialogs {
 public:
     Soak(std::uint32_t seed, std::string folder, Totals& totals)
-        : random_(seed), clicks_(seed + 7919), dialogs_(clicks_),
-          game_(random_, dialogs_, navigator_), folder_(std::move(folder)), totals_(totals) {
+        : random_(seed), clicks_(seed + 7919), game_(random_, *this, navigator_),
+          folder_(std::move(folder)), totals_(totals) {
         startup(game_);
-        // Bands to load: one on the brink of a deal, so careers end in signings; one famous
-        // enough for every venue but with no hit, so gigs are played at all five; their members
-        // charming and easy, or plain and difficult, so interviews go well and badly. And two
-        // at edges: of paying for a Medium promotion, and of being famous enough for the media.
-        const std::tuple<const char*, int, int, int, int, int> bands[] = {
-            // name, song quality, popularity, cash, promotion, charisma (attitude 11 less)
-            {"Famous", 45, 1500, 32000, 0, 5},
-            {"Stars", 30, 1500, 32000, 0, 8},
-            {"Edge", 30, 400, 250, 3, 5},
-            {"Known", 45, 500, 32000, 0, 1}};
+        // A band famous enough for every venue, so gigs are played at all five, with tracks of
+        // quality 30 to 55: half of them hits, so careers end in signings, but not at once.
         Module1 band = game_.state;
         formband(band, setlength);
-        for (const auto& [name, quality, popularity, cash, promotion, charm] : bands) {
-            std::tie(band.bandname, band.popularity, band.cash, band.promotion) =
-                std::tuple(name, popularity, cash, promotion);
-            for (int slot = 1; slot <= membercount; ++slot)
-                std::tie(band.charisma[slot], band.attitude[slot]) = std::tuple(charm, 11 - charm);
-            band.songquality.fill(static_cast<int16>(quality));
-            band.songquality[1] = static_cast<int16>(quality - 2); // demos the label only likes
-            band.songquality[2] = static_cast<int16>(quality + 5);
-            if (savegame(band, folder_ + "/" + name + ".zef")) violated("a band was not saved");
-        }
+        band.bandname = "Famous";
+        band.popularity = 1500;
+        expect(!savegame(band, folder_ + "/Famous.zef"), "the famous band was not saved");
     }
     void run(long actions) {
         for (long i = 0; i < actions; ++i) {
             const Game before = game_;
-            dialogs_.texts.clear();
-            std::tie(stale_, replaced_, fresh_, kind_, track_) =
-                std::tuple(false, false, false, Kind::idle, -1);
+            said_.clear();
+            stale_ = false;
+            replaced_ = false;
+            passing_ = false;
             act();
             ++totals_.actions;
             totals_.weeks += game_.state.gamedate != before.state.gamedate;
-            check(before);
+            checkranges(game_.state);
+            checkscreens(before);
+            checkflags(game_.state, game_.controls);
+            checkpanel(game_.state);
+            checksaving(before);
+            checkrun(before);
+            checksetlist(before);
         }
     }
 
 private:
+    void message(std::string_view text, Icon) override {
+        logshown(text);
+        said_.append(text).append("\n");
+    }
+    bool ask(std::string_view text) override {
+        message(text, Icon::none);
+        return draw(clicks_, 2) == 1;
+    }
+    std::string prompt(std::string_view text, std::string_view, std::string_view) override {
+        message(text, Icon::none);
+        return draw(clicks_, 10) == 1 ? "" : "Soak " + std::to_string(draw(clicks_, 99));
+    }
+    bool heard(std::string_view part) const { return said_.find(part) != std::string::npos; }
     int pick(int n) { return below(clicks_, n); }
-    bool heard(std::string_view part) const {
-        return std::ranges::any_of(dialogs_.texts,
-                                   [part](auto& t) { return t.find(part) != t.npos; });
-    }
-    void violated(const std::string& what) {
-        if (++totals_.violations <= 10)
-            std::fprintf(stderr, "violation after action %ld: %s\n", totals_.actions, what.c_str());
-    }
-    // Another band took the screen. A new or loaded game starts as a fresh program shows it;
-    // a new band plays on in the week that signed the old one.
-    void replaced(bool fresh) {
-        std::tie(replaced_, fresh_) = std::tuple(true, fresh);
-        if (fresh) mayinterview_ = false, maybook_ = true;
-    }
 
     void act() {
         // A file options screen in front is clicked often, one left hidden now and then.
         if (game_.fileoptions && pick(game_.screens.shown(Screen::fileoptions) ? 2 : 8) == 0)
             return onfileoptions();
-        if (game_.recorddeal && pick(2) == 0)
-            return acceptnewband(game_), replaced(false), void(++totals_.careers);
-        if (game_.recorddeal) return declinenewband(game_), void(declined_ = true);
+        if (game_.recorddeal) return ondeal();
         if (game_.magazine) return closemagazine(game_);
         if (game_.gig) return ongig();
         if (!game_.screens.shown(Screen::title)) return onmain();
         if (pick(4) == 0) return openfileoptions(game_, FileMode::load, folder_);
         startnewgame(game_);
         if (!game_.screens.shown(Screen::main)) return secretjoke(game_);
-        replaced(true);
         ++totals_.careers;
-        std::tie(declined_, playing_) = std::tuple(false, true);
+        replaced(true);
+    }
+    // Another band took the screen. A new or loaded game starts as a fresh program shows it,
+    // and is in play; a new band plays on in the week that signed the old one.
+    void replaced(bool fresh) {
+        replaced_ = true;
+        if (!fresh) return;
+        mayinterview_ = false;
+        maybook_ = true;
+        playing_ = true;
+        declined_ = false;
+    }
+
+    // YES plays on with a new band; NO goes back to the title screen.
+    void ondeal() {
+        declined_ = pick(2) == 0;
+        if (declined_) return declinenewband(game_);
+        acceptnewband(game_);
+        ++totals_.careers;
+        replaced(false);
     }
 
     // Every click of the main screen, NEXT WEEK most often. Last week's invitation lapses early
     // in a week; a week that cannot pay its wages stops before BOOK GIG comes back.
     void onmain() {
-        if (game_.controls.hire && pick(2)) { // bands form, and turn applicants away, often
-            kind_ = pick(2) ? Kind::hire : Kind::fire;
-            return kind_ == Kind::hire ? hireapplicant(game_) : dismissapplicant(game_);
+        // Bands form, and turn applicants away, often: HIRE and DISMISS lead the buttons.
+        if (game_.controls.hire && pick(2)) return buttons[pick(2)](game_);
+        const int roll = pick(buttoncount + 11);
+        if (roll < buttoncount) {
+            passing_ = buttons[roll] == bookholiday;
+            mayinterview_ = mayinterview_ && buttons[roll] != giveinterview;
+            return buttons[roll](game_);
         }
-        const int roll = pick(clickcount + 8);
-        if (roll == clickcount) return checkgigband(game_); // and go on stage often
-        if (roll == clickcount + 1) return openfileoptions(game_, FileMode::save, folder_);
-        if (roll < clickcount) {
-            kind_ = clicks[roll].second;
-            mayinterview_ = mayinterview_ && kind_ != Kind::talk;
-            return clicks[roll].first(game_, pick(songlimit + 1));
-        }
-        kind_ = Kind::week;
+        if (roll == buttoncount) return showmember(game_, pick(5) - 1);
+        if (roll == buttoncount + 1) return choosepromotion(game_, pick(4));
+        if (roll == buttoncount + 2) return selectsong(game_, pick(songlimit + 1) - 1);
+        if (roll == buttoncount + 3) return checkgigband(game_); // and go on stage often
+        if (roll == buttoncount + 4) return openfileoptions(game_, FileMode::save, folder_);
+        passing_ = true;
         const bool sent = game_.main.demo;
         nextweek(game_);
         mayinterview_ = heard("You have been invited");
@@ -163,7 +136,7 @@ private:
 
     // Whatever the gig screen allows, a booking most often carried through to PLAY GIG.
     void ongig() {
-        const auto& gig = *game_.gig;
+        const GigControls& gig = *game_.gig;
         const int roll = pick(16);
         const bool hopeless = game_.state.songcount < setlength || !gig.picker;
         if (roll == 0 || (hopeless && roll < 4)) return closegig(game_);
@@ -171,9 +144,8 @@ private:
         if (roll == 2 || gig.checkindex == 0) return choosevenue(game_, pick(venuecount + 1) - 1);
         // A track is picked until the list is full, and now and then before a yes or after six.
         if (roll == 4 || (gig.picker && gig.trackcount < setlength && roll < 15))
-            return void(addgigtrack(game_, track_ = pick(game_.state.songcount + 2)));
-        kind_ = !gig.picker || roll == 3 ? Kind::apply : Kind::gig;
-        if (kind_ == Kind::apply) return void(applyforgig(game_));
+            return void(addgigtrack(game_, pick(game_.state.songcount + 2)));
+        if (!gig.picker || roll == 3) return void(applyforgig(game_));
         playgig(game_);
         totals_.gigs += game_.magazine.has_value();
         maybook_ = maybook_ && !game_.magazine;
@@ -181,259 +153,197 @@ private:
 
     // A click on the file options screen, which may be hidden, or gone behind its opener.
     void onfileoptions() {
-        std::tie(stale_, kind_) = std::tuple(!game_.screens.shown(Screen::fileoptions), Kind::disk);
-        const char* names[] = {"Famous.zef",  "Stars.zef",   "Edge.zef",   "Known.zef",
-                               "career0.zef", "career1.zef", "missing.zef"};
+        stale_ = !game_.screens.shown(Screen::fileoptions);
         const int roll = pick(9);
-        if (roll < 2) pickfile(game_, names[pick(7)]);
+        if (roll < 2) pickfile(game_, files[pick(static_cast<int>(std::size(files)))]);
         if (roll == 2) clickfilename(game_);
-        if (roll == 3) typefilename(game_, names[4 + pick(2)]);
+        if (roll == 3) typefilename(game_, files[1 + pick(2)]);
         if (roll == 4) backbutton(game_);
         if (roll == 5) closefileoptionswindow(game_);
         if (roll == 6) savebutton(game_);
         if (roll < 7) return;
         loadbutton(game_);
         if (!heard("Game Loaded")) return;
-        replaced(true);
         totals_.careers += !playing_ || declined_;
-        std::tie(declined_, playing_) = std::tuple(false, true);
+        replaced(true);
     }
 
-    void check(const Game& before) {
-        const auto& [s, sc] = std::tie(game_.state, game_.screens);
-        // Every value within what hiring, training, the weeks and the tables can make of it.
-        bool sound = within(s.applicantslot, 1, membercount) && within(s.songcount, 0, songlimit) &&
-                     s.lastsong == s.songcount && within(s.songtimer, 1, songidle) &&
-                     (s.songtimer == songidle || s.songcount < songlimit) &&
-                     within(s.promotion, 0, 4) && s.tiredness >= 0 && within(s.invitation, 0, 2) &&
-                     s.popularity >= 0 && s.cash >= 0 && s.applicantsthisweek >= 0 &&
-                     within(game_.main.Selected, 0, membercount) &&
-                     within(game_.main.selectedsong, 0, songlimit);
-        for (int slot = 1; slot <= membercount; ++slot) {
-            sound = sound && s.happiness[slot] <= 10 && s.discord[slot] >= 0 &&
-                    within(s.illweeks[slot], 0, 10) && within(s.lessons[slot], 0, 6) &&
-                    within(s.listslot[slot], 0, membercount);
-            if (s.occupied(slot))
-                sound = sound && within(s.memberage[slot], 17, 22) && s.talent[slot] >= 1 &&
-                        within(s.charisma[slot], 1, 10) && within(s.attitude[slot], 1, 10) &&
-                        within(s.looks[slot], 1, 10) && within(s.songwriting[slot], 1, 3) &&
-                        (s.membersex[slot] == "Male" || s.membersex[slot] == "Female");
-        }
+    void expect(bool holds, const char* what) {
+        if (holds || ++totals_.violations > 10) return;
+        std::fprintf(stderr, "violation after action %ld: %s\n", totals_.actions, what);
+    }
+    // A value outside what the rules can make of it, by its name and its slot, song or place.
+    void range(const char* field, int value, int low, int high, int index = 0) {
+        if (value >= low && value <= high) return;
+        const std::string name = index ? str(field, index) : field;
+        expect(false, str(name, "is", value, "outside", low, "to", high).c_str());
+    }
+
+    // Every value within what hiring, training, the weeks and the tables can make of it. What a
+    // saved game must keep in range (the slots, the song counts, promotion) is checked by the
+    // save round trip.
+    void checkranges(const Module1& s) {
+        range("songtimer", s.songtimer, 1, songidle); // a save may hold 0, play never leaves it
+        range("tiredness", s.tiredness, 0, INT16_MAX);
+        range("popularity", s.popularity, 0, INT16_MAX);
+        range("cash", s.cash, 0, INT16_MAX);
+        range("invitation", s.invitation, 0, 2);
+        range("applicantsthisweek", s.applicantsthisweek, 0, INT16_MAX);
+        range("Selected", game_.main.Selected, 0, membercount);
+        range("selectedsong", game_.main.selectedsong, 0, songlimit);
         for (int song = 1; song <= s.songcount; ++song)
-            sound = sound && s.songquality[song] >= 8 && !s.songname[song].empty();
+            range("songquality", s.songquality[song], 8, INT16_MAX, song);
         for (int venue = 1; venue <= venuecount; ++venue)
-            sound = sound && (s.venueopen[venue] == vbtrue || s.venueopen[venue] == vbfalse);
+            range("venueopen", s.venueopen[venue], vbtrue, vbfalse, venue);
         for (int position = 1; position <= setlength; ++position)
-            sound = sound && within(s.setlist[position], 0, songlimit);
-        if (!sound) violated("a value is out of its range");
-        // One screen in front, a file options screen only over the one that opened it.
+            range("setlist", s.setlist[position], 0, songlimit, position);
+        for (int slot = 1; slot <= membercount; ++slot) {
+            range("happiness", s.happiness[slot], INT16_MIN, 10, slot); // a bad gig may go below 0
+            range("discord", s.discord[slot], 0, INT16_MAX, slot);
+            range("illweeks", s.illweeks[slot], 0, 10, slot);
+            range("lessons", s.lessons[slot], 0, 6, slot);
+            if (!s.occupied(slot)) continue;
+            range("memberage", s.memberage[slot], 17, 22, slot);
+            range("talent", s.talent[slot], 1, INT16_MAX, slot);
+            range("charisma", s.charisma[slot], 1, 10, slot);
+            range("attitude", s.attitude[slot], 1, 10, slot);
+            range("looks", s.looks[slot], 1, 10, slot);
+            range("songwriting", s.songwriting[slot], 1, 3, slot);
+            const bool sexed = s.membersex[slot] == "Male" || s.membersex[slot] == "Female";
+            expect(sexed, "a member is neither Male nor Female");
+        }
+    }
+
+    // The member panel shows the member picked, each value beside its caption.
+    void checkpanel(const Module1& s) {
+        const int slot = selectedmember(game_);
+        if (slot == 0) return;
+        const MemberPanel panel = memberpanel(game_);
+        expect(panel.txtage == std::to_string(s.memberage[slot]), "the panel's age is off");
+        expect(panel.txtsex == s.membersex[slot], "the panel's gender is off");
+        expect(panel.txtinstrument == s.instrument[slot], "the panel's instrument is off");
+        expect(panel.txttalent == std::to_string(s.talent[slot]), "the panel's talent is off");
+        expect(panel.txtcharisma == std::to_string(s.charisma[slot]),
+               "the panel's charisma is off");
+        expect(panel.txtattitude == std::to_string(s.attitude[slot]),
+               "the panel's attitude is off");
+        expect(panel.txtlooks == std::to_string(s.looks[slot]), "the panel's looks are off");
+    }
+
+    // One screen in front, each form with its screen, a file options screen only over the one
+    // that opened it; a gig booked only for a whole band with nobody ill.
+    void checkscreens(const Game& before) {
+        const Screens& sc = game_.screens;
         const int front = sc.shown(Screen::main) + sc.shown(Screen::title) + sc.shown(Screen::gig) +
                           sc.shown(Screen::magazine) + sc.shown(Screen::recorddeal);
-        const Screen opener = game_.fileoptions && game_.fileoptions->mode == FileMode::save
-                                  ? Screen::main
-                                  : Screen::title;
-        if (front != 1 || (sc.shown(Screen::title) && playing_ && !declined_) ||
-            sc.shown(Screen::gig) != game_.gig.has_value() ||
-            sc.shown(Screen::magazine) != game_.magazine.has_value() ||
-            sc.shown(Screen::recorddeal) != game_.recorddeal.has_value() ||
-            (sc.shown(Screen::fileoptions) &&
-             (!game_.fileoptions || sc.owner(Screen::fileoptions) != opener || !sc.shown(opener))))
-            violated("not one screen in front, or a screen up without its opener");
-        if (game_.gig && !before.gig &&
-            (!s.fullband() || !everyslot([&](int m) { return s.illweeks[m] == 0; })))
-            violated("a gig was booked for a band not whole and fit");
-        if (stale_ && (s != before.state || !dialogs_.texts.empty() || !game_.fileoptions ||
-                       game_.fileoptions->thefile != before.fileoptions->thefile ||
-                       sc.shown(Screen::fileoptions)))
-            violated("a file options screen that is not up acted");
-        // What the main screen shows can be saved and loaded back unchanged, and a game reported
-        // saved, from GAME OPTIONS only, loads back as itself.
-        if (const auto bytes = encodesave(s);
-            sc.shown(Screen::main) && (!bytes || decodesave(*bytes, s) != s))
-            violated("saving and loading changes the game");
-        if (Module1 reloaded = before.state;
-            heard("Game Saved") &&
-            (before.fileoptions->mode != FileMode::save ||
-             !loadgame(reloaded, chosenpath(*before.fileoptions)) || reloaded != s))
-            violated("a game reported saved does not load back as the same game");
-        checkflags();
-        checknumbers(before);
+        expect(front == 1, "not one screen in front");
+        expect(!sc.shown(Screen::title) || !playing_ || declined_, "the title screen is back");
+        expect(sc.shown(Screen::gig) == game_.gig.has_value(), "gig screen without its form");
+        expect(sc.shown(Screen::magazine) == game_.magazine.has_value(), "magazine without form");
+        expect(sc.shown(Screen::recorddeal) == game_.recorddeal.has_value(), "deal without form");
+        const bool saving = game_.fileoptions && game_.fileoptions->mode == FileMode::save;
+        const Screen opener = saving ? Screen::main : Screen::title;
+        const bool over = sc.owner(Screen::fileoptions) == opener && sc.shown(opener);
+        expect(!sc.shown(Screen::fileoptions) || over, "file options up without its opener");
+        if (!game_.gig || before.gig) return;
+        expect(game_.state.fullband(), "a gig was booked for a band not whole");
+        for (int slot = 1; slot <= membercount; ++slot)
+            expect(game_.state.illweeks[slot] == 0, "a gig was booked with a member ill");
     }
 
     // Every enabled flag and list follows the state it comes from.
-    void checkflags() {
-        const auto& [s, c] = std::tie(game_.state, game_.controls);
-        std::vector<std::string> members, songs;
+    void checkflags(const Module1& s, const MainControls& c) {
+        std::vector<std::string> members;
         for (int slot = 1; slot <= membercount; ++slot)
             if (s.occupied(slot)) members.push_back(s.membername[slot]);
-        for (int slot = 1; slot <= s.songcount; ++slot)
-            songs.push_back(s.songname[slot]);
-        if (game_.screens.shown(Screen::main) && (c.members != members || c.songlist != songs))
-            violated("the member or track list is not the band's");
-        if (c.hire != c.dismiss || (s.fullband() && (c.hire || c.txtapplicant != "No Applicants")))
-            violated("HIRE and DISMISS do not follow the vacancies");
-        if ((c.Command2 && selectedmember(game_) == 0) ||
-            (game_.main.Selected != 0 && !s.occupied(game_.main.Selected)) ||
-            (replaced_ && (game_.main.Selected != 0 || game_.main.selectedsong != 0 || c.Command2)))
-            violated("SACK or a pick does not follow the band on the screen");
-        if (const int slot = selectedmember(game_)) {
-            const auto p = memberpanel(game_);
-            if (str(p.txtage, p.txtsex, p.txtinstrument, p.txttalent, p.txtcharisma, p.txtattitude,
-                    p.txtlooks) != str(s.memberage[slot], s.membersex[slot], s.instrument[slot],
-                                       s.talent[slot], s.charisma[slot], s.attitude[slot],
-                                       s.looks[slot]))
-                violated("the member panel does not show the member picked");
-        }
-        if (c.interview != mayinterview_ || c.command4 != maybook_)
-            violated("INTERVIEW or BOOK GIG does not follow this week's invitation and gig");
+        const std::vector<std::string> songs(&s.songname[1], &s.songname[1] + s.songcount);
+        const bool main = game_.screens.shown(Screen::main);
+        expect(!main || c.members == members, "the member list is not the band's");
+        expect(!main || c.songlist == songs, "the track list is not the band's");
+        expect(c.hire == c.dismiss, "HIRE and DISMISS differ");
+        expect(!s.fullband() || !c.hire, "HIRE is enabled for a full band");
+        expect(!s.fullband() || c.txtapplicant == "No Applicants", "a full band has an applicant");
+        expect(!c.Command2 || selectedmember(game_) != 0, "SACK is enabled with nobody picked");
+        const int picked = game_.main.Selected;
+        expect(picked == 0 || s.occupied(picked), "an empty slot is picked");
+        expect(!replaced_ || picked == 0, "a member of another band is picked");
+        expect(!replaced_ || game_.main.selectedsong == 0, "a track of another band is picked");
+        expect(c.interview == mayinterview_, "INTERVIEW does not follow the week's invitation");
+        expect(c.command4 == maybook_, "BOOK GIG does not follow the week's gig");
     }
 
-    // Money, time and words follow the rules' own numbers.
-    void checknumbers(const Game& before) {
-        const auto& [s, b] = std::tie(game_.state, before.state);
-        // Lesson progress, and the score between deals, belong to the run, not to a band.
-        if (replaced_ && (s.lessons != b.lessons || (fresh_ && s.managerscore != b.managerscore)))
-            violated("a new band took the run's lessons or score");
-        if (replaced_ || game_.recorddeal) return; // a new band brings its own cash
-        if (!costheld(before)) violated("an action's price or length is off the rules");
-        if (!bandheld(before)) violated("hiring, a lesson, a song, a leaver or a holiday is off");
-        if (!wordsheld(before)) violated("a box's words or the set list are off the rules");
+    // What the main screen shows can be saved and loaded back unchanged; a game reported saved,
+    // from GAME OPTIONS only, loads back as itself; a file options screen not up does nothing.
+    void checksaving(const Game& before) {
+        const Module1& s = game_.state;
+        if (game_.screens.shown(Screen::main)) {
+            const std::optional<std::string> bytes = encodesave(s);
+            expect(bytes && decodesave(*bytes, s) == s, "saving and loading changes the game");
+        }
+        if (heard("Game Saved")) {
+            const FileOptionsControls& form = *before.fileoptions;
+            Module1 reloaded = before.state;
+            expect(form.mode == FileMode::save, "a game was saved from the title screen");
+            const bool loaded = loadgame(reloaded, chosenpath(form));
+            expect(loaded && reloaded == s, "a game reported saved loads back changed");
+        }
+        if (!stale_) return;
+        expect(s == before.state, "a file options screen not up changed the game");
+        expect(said_.empty(), "a file options screen not up showed a box");
+        const bool kept =
+            game_.fileoptions && game_.fileoptions->thefile == before.fileoptions->thefile;
+        expect(kept, "a file options screen not up lost its name");
+        expect(!game_.screens.shown(Screen::fileoptions), "a file options screen not up came up");
     }
 
-    // What an action costs and how long it takes: prices, fees, wages and holidays.
-    bool costheld(const Game& before) const {
-        const auto& [s, b] = std::tie(game_.state, before.state);
-        const int spent = b.cash - s.cash;
-        const auto days =
-            (std::chrono::sys_days{s.gamedate} - std::chrono::sys_days{b.gamedate}).count();
-        const bool still = days == 0;
-        constexpr int promotions[] = {0, 0, 100, 250, 400}, fees[] = {0, 0, 50, 100, 150, 250};
-        auto wages = [](int pounds) { return pounds >= 0 && pounds <= 12; };
-        if (kind_ == Kind::disk) return true;
-        if (kind_ == Kind::teach) return still && (spent == 0 || spent == 75);
-        if (kind_ == Kind::rest) // two weeks, for a whole band
-            return (still && spent == 0) || (days == 14 && spent == 300 && b.fullband());
-        if (kind_ == Kind::week) // a promotion is paid for when the cash allows, then wages
-            return days == 7 && heard("cannot afford") == (b.cash < promotions[b.promotion]) &&
-                   (wages(spent) || wages(spent - promotions[b.promotion]));
-        if (kind_ == Kind::gig && game_.magazine)
-            return still && -spent == fees[before.gig->checkindex];
-        return still && spent == 0;
+    // Money is never made from nothing: cash rises only by a gig, or with another band. Time
+    // moves only by NEXT WEEK or a holiday, forward, by whole weeks. Lesson progress and the
+    // score between deals belong to the run, not to a band.
+    void checkrun(const Game& before) {
+        const Module1& s = game_.state;
+        const Module1& b = before.state;
+        expect(!replaced_ || s.lessons == b.lessons, "a new band took the run's lessons");
+        expect(!replaced_ || s.managerscore == b.managerscore, "a new band took the run's score");
+        if (replaced_) return;
+        const bool played = game_.magazine && !before.magazine;
+        expect(s.cash <= b.cash || played || game_.recorddeal, "cash rose without a gig");
+        const long days = oledays(s.gamedate) - oledays(b.gamedate);
+        expect(days == 0 || passing_, "time moved without NEXT WEEK or a holiday");
+        expect(days >= 0, "time went backwards");
+        expect(days % 7 == 0, "time moved by part of a week");
     }
 
-    // The band as hiring, lessons, songs, leavers and holidays leave it.
-    bool bandheld(const Game& before) const {
-        const auto& [s, b] = std::tie(game_.state, before.state);
-        const int slot = selectedmember(before), seen = s.applicantsthisweek;
-        const bool limit = heard("No more applicants"), paid = b.cash != s.cash;
-        if (kind_ == Kind::teach) { // a step for £75, a point of talent at the seventh
-            const char* subjects[] = {"", "Singing", "Guitar", "Guitar", "Drums"};
-            const int step = slot ? b.lessons[slot] + 1 : 0;
-            return heard(slot ? subjects[slot] : "Please select") &&
-                   (!paid ? s == b && (b.cash < 75 || !heard("enough money"))
-                          : s.lessons[slot] == step % 7 &&
-                                s.talent[slot] == b.talent[slot] + step / 7 &&
-                                heard("Thanks to the lesson") == (step == 7));
+    // The set list holds six different tracks at most, none taken before a venue said yes,
+    // each entry naming its track.
+    void checksetlist(const Game& before) {
+        if (!game_.gig) return;
+        const GigControls& gig = *game_.gig;
+        const Ints<setlength>& list = game_.state.setlist;
+        range("trackcount", gig.trackcount, 0, setlength);
+        const bool took = before.gig && gig.trackcount > before.gig->trackcount;
+        expect(!took || before.gig->picker, "a track was taken before a venue said yes");
+        for (int position = 1; position <= std::min<int>(gig.trackcount, setlength); ++position) {
+            const auto at = static_cast<std::size_t>(position);
+            const std::string entry = std::to_string(at) + ". " + game_.state.songname[list[at]];
+            expect(std::count(&list[1], &list[at], list[at]) == 0, "a track is twice on the list");
+            expect(gig.tracks[at - 1] == entry, "a set list entry does not name its track");
         }
-        if (kind_ == Kind::fire && before.controls.dismiss) // three may be turned away a week
-            return b.applicantsthisweek == 3 ? seen == 3 && limit && !game_.controls.dismiss
-                                             : seen == b.applicantsthisweek + 1 && !limit;
-        if (kind_ == Kind::hire && before.controls.hire) // and the fifth hired is the last
-            return seen == b.applicantsthisweek + 1 && limit == (seen == 5);
-        // WRITE SONG is refused in this order, or takes 2 to 5 weeks; a tired band is less happy.
-        if (kind_ == Kind::write) {
-            const char* why = b.songcount == songlimit ? "limit of 20"
-                              : b.songtimer < songidle ? "currently working"
-                              : !b.fullband()          ? "full band"
-                                                       : "";
-            const bool started = s.songtimer != b.songtimer, tired = started && b.tiredness > 0;
-            return heard(why) && (started ? !*why && within(s.songtimer, 2, 5) : s == b) &&
-                   everyslot([&](int m) {
-                       return s.happiness[m] == std::max(0, b.happiness[m] - tired);
-                   });
-        }
-        // A leaver costs twice their skills; a friend shocks the rest by 4, a troublemaker cheers
-        // them by the discord they caused.
-        if (kind_ == Kind::sack && slot && !s.occupied(slot)) {
-            const int d = b.discord[slot], skills = b.talent[slot] + b.charisma[slot] +
-                                                    b.looks[slot] + b.songwriting[slot];
-            return s.popularity == std::max(0, b.popularity - 2 * skills) && everyslot([&](int m) {
-                       return s.happiness[m] == (d < 1       ? std::max(0, b.happiness[m] - 4)
-                                                 : m == slot ? b.happiness[m]
-                                                             : std::min(10, b.happiness[m] + d));
-                   });
-        }
-        if (kind_ == Kind::rest) // a whole band first; 4 happier but never past 10
-            return (b.fullband() || heard("full band")) && everyslot([&](int m) {
-                       return s.happiness[m] ==
-                              (paid ? std::min(b.happiness[m] + 4, 10) : b.happiness[m]);
-                   });
-        return true;
-    }
-
-    // The words of a box from the numbers behind them: a venue's answer, the label's, a member's
-    // report, an interview's; and the set list the gig screen keeps.
-    bool wordsheld(const Game& before) const {
-        const auto& [s, b] = std::tie(game_.state, before.state);
-        if (track_ >= 0) { // six different tracks, none before a venue has said yes
-            const auto& [was, is] = std::tie(*before.gig, *game_.gig);
-            const bool open = was.picker && within(track_, 1, b.songcount),
-                       full = was.trackcount == setlength,
-                       repeat = std::count(&b.setlist[1], &b.setlist[1] + was.trackcount, track_);
-            const bool takes = open && !full && !repeat;
-            return is.trackcount == was.trackcount + takes && is.picker == was.picker &&
-                   heard("No more tracks") == (open && full) &&
-                   heard("already on the list") == (open && !full && repeat) &&
-                   (!takes || is.tracks[static_cast<std::size_t>(was.trackcount)] ==
-                                  std::to_string(is.trackcount) + ". " + b.songname[track_]);
-        }
-        const int slot = selectedmember(before), track = selectedtrack(game_);
-        const int h = b.happiness[slot], d = b.discord[slot], gained = s.popularity - b.popularity;
-        if (kind_ == Kind::week && heard("You have been invited") &&
-            (s.popularity <= 500 || heard("Radio") != (s.invitation == radio)))
-            return false; // only a famous band is called, by the radio or the TV as drawn
-        if (kind_ == Kind::apply && !dialogs_.texts.empty())
-            return heard("allowed to play") == (s.popularity >= asked[game_.gig->checkindex]);
-        if (kind_ == Kind::gig && before.gig->trackcount < setlength) // PLAY GIG wants all six
-            return !game_.magazine && heard("a full list");
-        if (kind_ == Kind::week && before.main.demo && track && !heard("pay the band")) {
-            const int q = s.songquality[track]; // maybe written this week; no answer on a bound
-            const int answer = q == 20 || q == 25 || q == 30 || q == 40
-                                   ? -1
-                                   : (q > 20) + (q > 25) + (q > 30) + (q > 40);
-            const char* answers[] = {"rejected the demo", "thought the song was ok",
-                                     "liked your song", "liked the song a lot", "loved the track"};
-            return std::ranges::all_of(std::views::iota(0, 5), [&](int i) {
-                return heard(answers[i]) == (answer == i && (i < 4 || !game_.recorddeal));
-            });
-        }
-        const char* moods[] = {"is unhappy. ", "is content. ", "quite happy. ", "very happy. "};
-        const char* standings[] = {"really well", "pretty well", "tolerated", "hated"};
-        if (kind_ == Kind::mood && slot)
-            return heard(moods[(h > 3) + (h > 6) + (h > 8)]) &&
-                   heard(standings[(d > 2) + (d > 4) + (d > 6)]) &&
-                   heard(b.membersex[slot] == "Male" ? ". He " : ". She ");
-        if (kind_ == Kind::talk && before.controls.interview && s.popularity < 32767)
-            return heard(gained < 20 ? "poor" : gained <= 60 ? "o.k" : "fantastic!");
-        return true;
     }
 
     MersenneRandom random_, clicks_;
-    CoinDialogs dialogs_;
     QuietNavigator navigator_;
     Game game_;
     std::string folder_;
     Totals& totals_;
+    std::string said_; // the boxes of the action so far, a line each
     // What the rules say the controls must show, kept apart from the game's own flags.
     bool mayinterview_ = false; // the week's invitation is not used yet
     bool maybook_ = true;       // no gig played this week
     bool stale_ = false;        // the action clicked a file options screen not up
     bool replaced_ = false;     // another band took the screen: nothing of the old is picked
-    bool fresh_ = false;        // and it is a new or loaded game, not a band on offer
     bool playing_ = false;      // a game has started since the program did
     bool declined_ = false;     // NO to a new band: the title screen is back on purpose
-    Kind kind_ = Kind::idle;
-    int track_ = -1; // the row of the track picker clicked
+    bool passing_ = false;      // the action was NEXT WEEK or a holiday, which move time
 };
 
 } // namespace
