@@ -10,14 +10,12 @@ TEST_F(GameTest, AnApplicantIsDrawnInOrderAndHiredAndAWeekTakesFiveHiresOrThreeT
     s.applicantsthisweek = 3;
     // age, sex, first name, surname, talent, charisma, attitude, looks, songwriting
     random.give({{6, 6}, {2, 2}, {26, 30}, {5, 30}, {1, 3}, {7, 10}, {8, 10}, {1, 10}, {2, 3}});
-    update(game);
-    EXPECT_EQ(game.controls.txtapplicant,
-              "Georgia Del Ray wants to join the band, she is a terrible Guitar player, appears to "
-              "have a very good attitude and looks an absolute horror!");
+    update(game);        // the words are the table below's
     applicant();         // the refresh after the hire
     hireapplicant(game); // the fourth of the week, quietly
     EXPECT_TRUE(dialogs.shown.empty());
     EXPECT_EQ(s.membername[2], "Georgia Del Ray");
+    EXPECT_EQ(s.membersex[2], "Female");
     EXPECT_EQ(s.memberage[2], 22);
     EXPECT_EQ(s.talent[2], 1);
     EXPECT_EQ(s.charisma[2], 7);

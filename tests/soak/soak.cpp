@@ -53,7 +53,6 @@ public:
             checkranges(game_.state);
             checkscreens(before);
             checkflags(game_.state, game_.controls);
-            checkpanel(game_.state);
             checksaving(before);
             checkrun(before);
             checksetlist(before);
@@ -209,29 +208,11 @@ private:
             range("attitude", s.attitude[slot], 1, 10, slot);
             range("looks", s.looks[slot], 1, 10, slot);
             range("songwriting", s.songwriting[slot], 1, 3, slot);
-            const bool sexed = s.membersex[slot] == "Male" || s.membersex[slot] == "Female";
-            expect(sexed, "a member is neither Male nor Female");
         }
     }
 
-    // The member panel shows the member picked, each value beside its caption.
-    void checkpanel(const Module1& s) {
-        const int slot = selectedmember(game_);
-        if (slot == 0) return;
-        const MemberPanel panel = memberpanel(game_);
-        expect(panel.txtage == std::to_string(s.memberage[slot]), "the panel's age is off");
-        expect(panel.txtsex == s.membersex[slot], "the panel's gender is off");
-        expect(panel.txtinstrument == s.instrument[slot], "the panel's instrument is off");
-        expect(panel.txttalent == std::to_string(s.talent[slot]), "the panel's talent is off");
-        expect(panel.txtcharisma == std::to_string(s.charisma[slot]),
-               "the panel's charisma is off");
-        expect(panel.txtattitude == std::to_string(s.attitude[slot]),
-               "the panel's attitude is off");
-        expect(panel.txtlooks == std::to_string(s.looks[slot]), "the panel's looks are off");
-    }
-
     // One screen in front, each form with its screen, a file options screen only over the one
-    // that opened it; a gig booked only for a whole band with nobody ill.
+    // that opened it; a gig booked only for a band with nobody ill.
     void checkscreens(const Game& before) {
         const Screens& sc = game_.screens;
         const int front = sc.shown(Screen::main) + sc.shown(Screen::title) + sc.shown(Screen::gig) +
@@ -246,7 +227,6 @@ private:
         const bool over = sc.owner(Screen::fileoptions) == opener && sc.shown(opener);
         expect(!sc.shown(Screen::fileoptions) || over, "file options up without its opener");
         if (!game_.gig || before.gig) return;
-        expect(game_.state.fullband(), "a gig was booked for a band not whole");
         for (int slot = 1; slot <= membercount; ++slot)
             expect(game_.state.illweeks[slot] == 0, "a gig was booked with a member ill");
     }
@@ -313,8 +293,7 @@ private:
         expect(days % 7 == 0, "time moved by part of a week");
     }
 
-    // The set list holds six different tracks at most, none taken before a venue said yes,
-    // each entry naming its track.
+    // The set list holds six different tracks at most, none taken before a venue said yes.
     void checksetlist(const Game& before) {
         if (!game_.gig) return;
         const GigControls& gig = *game_.gig;
@@ -322,12 +301,8 @@ private:
         range("trackcount", gig.trackcount, 0, setlength);
         const bool took = before.gig && gig.trackcount > before.gig->trackcount;
         expect(!took || before.gig->picker, "a track was taken before a venue said yes");
-        for (int position = 1; position <= std::min<int>(gig.trackcount, setlength); ++position) {
-            const auto at = static_cast<std::size_t>(position);
-            const std::string entry = std::to_string(at) + ". " + game_.state.songname[list[at]];
+        for (int at = 1; at <= std::min<int>(gig.trackcount, setlength); ++at)
             expect(std::count(&list[1], &list[at], list[at]) == 0, "a track is twice on the list");
-            expect(gig.tracks[at - 1] == entry, "a set list entry does not name its track");
-        }
     }
 
     MersenneRandom random_, clicks_;

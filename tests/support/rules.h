@@ -20,7 +20,6 @@
 #include "state/newgame.h"
 #include "state/refresh.h"
 #include "state/startup.h"
-#include "state/tables.h"
 #include "support/scripted.h"
 #include "turn/events.h"
 #include "turn/nextweek.h"
