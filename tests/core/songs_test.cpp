@@ -33,18 +33,6 @@ TEST_F(GameTest, WriteSongRefusesInItsOrderAndStartsASongOfTwoToFiveWeeks) {
     EXPECT_EQ(s.songtimer, 5);
 }
 
-TEST_F(GameTest, SendDemoWantsATrackPickedAndGoesOnceAWeek) {
-    band(2);
-    senddemo(game);
-    selectsong(game, 1);
-    senddemo(game);
-    selectsong(game, -1);
-    senddemo(game); // sent already, whatever is picked now
-    EXPECT_EQ(dialogs.messages(), (Lines{"Please select a track from the song list.",
-                                         "You have sent a demo to the record company",
-                                         "You have already sent a Demo Tape."}));
-}
-
 TEST(LabelAnswer, EveryQualityBoundIsStrictAndADealWantsAThousandFans) {
     struct Row {
         int quality;
