@@ -6,6 +6,7 @@
 #include "theme.h"
 #include "widgets.h"
 
+#include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -14,6 +15,8 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace quorvane {
 
@@ -91,6 +94,8 @@ QWidget* GigScreen::buildtracks() {
     picker_->setAccessibleName("Tracks to play");
     picker_->setMaxVisibleItems(10);
     picker_->installEventFilter(this);
+    list_ = picker_->view()->window();
+    list_->installEventFilter(this);
     layout->addWidget(picker_);
     // The list itself sits on a frame of its own.
     auto* list = frame(box);
@@ -106,8 +111,12 @@ QWidget* GigScreen::buildtracks() {
     auto* clear = button(box, "command3", "CLEAR LIST");
     layout->addWidget(clear);
     // Every activation counts, the row already shown too: picking it again is a duplicate.
-    connect(picker_, &QComboBox::activated, this,
-            [this](int row) { run([row](Game& game) { addgigtrack(game, row + 1); }); });
+    // But one pick for each time the list comes up: while a screen reader listens, its bridge
+    // hands the Enter that picked a row to the closed list once more.
+    connect(picker_, &QComboBox::activated, this, [this](int row) {
+        if (!std::exchange(listopen_, false)) return;
+        run([row](Game& game) { addgigtrack(game, row + 1); });
+    });
     wire(clear, cleargiglist);
     return box;
 }
@@ -162,6 +171,7 @@ void GigScreen::sync() {
 // as a combo box does on an arrow key, a typed letter or the wheel. Those keys, and Enter,
 // open the list instead, where the arrows move and Enter picks; the wheel does nothing.
 bool GigScreen::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list_ && event->type() == QEvent::Show) listopen_ = true;
     if (watched == picker_ && event->type() == QEvent::Wheel) return true;
     if (watched == picker_ && event->type() == QEvent::KeyPress &&
         openslist(*static_cast<QKeyEvent*>(event))) {

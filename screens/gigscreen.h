@@ -31,6 +31,8 @@ private:
     QButtonGroup* location_ = nullptr;
     QPushButton* apply_ = nullptr;
     QComboBox* picker_ = nullptr;
+    QWidget* list_ = nullptr; // the picker's list, a window of its own when it is up
+    bool listopen_ = false;   // the list has come up and nothing is picked from it yet
     std::array<QLabel*, setlength> tracks_{};
     QPushButton* play_ = nullptr;
 };

@@ -54,15 +54,14 @@ TEST_F(GameTest, AnApplicantIsWordedByTheBandEachValueFallsIn) {
     game.main.sex1 = "Female";
     for (int value = 1; value <= 11; ++value) {
         SCOPED_TRACE(value);
-        const int slot = value % 4 + 1;
-        game.state.applicantslot = static_cast<int16>(slot);
+        game.state.applicantslot = static_cast<int16>(value % 4 + 1);
         game.main.talent1 = static_cast<int16>(value);
         game.main.attitude1 = static_cast<int16>(value);
         game.main.looks1 = static_cast<int16>(value);
         const auto& word = words[value - 1];
         EXPECT_EQ(applicantdescription(game),
                   std::string("Aaron Johnson wants to join the band, she is a ") + word[0] +
-                      players[slot - 1] + ", appears to have " + word[1] + word[2]);
+                      players[value % 4] + ", appears to have " + word[1] + word[2]);
     }
 }
 
