@@ -1,16 +1,19 @@
 // A one-line label of plain text whose width comes from the layout, never from its text: a
-// text too long for it ends in "…", and the whole text is its tool tip.
+// text too long for it ends in "…", and the whole text is its tool tip. A screen reader
+// reads the whole text after the caption it is shown under.
 #pragma once
 
 #include "widgets.h"
 
 #include <QLabel>
 
+#include <utility>
+
 namespace quorvane {
 
 class ElidedLabel : public QLabel {
 public:
-    explicit ElidedLabel(QWidget* parent) : QLabel(parent) {
+    ElidedLabel(QWidget* parent, QString caption) : QLabel(parent), caption_(std::move(caption)) {
         setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         setTextFormat(Qt::PlainText);
     }
@@ -19,6 +22,8 @@ public:
         if (text == full_) return;
         full_ = text;
         setToolTip(widgets::plaintooltip(text));
+        setAccessibleName(caption_ + ": " + text);
+        setAccessibleDescription(text); // else the tool tip's markup would be read out
         elide();
     }
     QString fulltext() const { return full_; }
@@ -36,6 +41,7 @@ private:
         setText(fontMetrics().elidedText(full_, Qt::ElideRight, contentsRect().width()));
     }
 
+    QString caption_;
     QString full_;
 };
 

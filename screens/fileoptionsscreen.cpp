@@ -39,6 +39,7 @@ QString driveof(const QString& folder) {
 FileOptionsScreen::FileOptionsScreen(Game& game, std::function<void()> refresh)
     : GameWindow(game, std::move(refresh)) {
     setObjectName("savefrm");
+    setAccessibleName("File options");
     setStyleSheet(theme::fileoptions());
     setFixedSize(640, 440);
 

@@ -45,6 +45,7 @@ bool openslist(const QKeyEvent& key) {
 GigScreen::GigScreen(Game& game, std::function<void()> refresh)
     : GameWindow(game, std::move(refresh)) {
     setObjectName("gig");
+    setAccessibleName("Gig booking");
     setStyleSheet(theme::gig());
     setFixedSize(640, 420);
 
@@ -92,6 +93,7 @@ QWidget* GigScreen::buildtracks() {
     picker_ = new QComboBox(box);
     picker_->setObjectName("Combo1");
     picker_->setAccessibleName("Tracks to play");
+    picker_->view()->setAccessibleName("Tracks to play");
     picker_->setMaxVisibleItems(10);
     picker_->installEventFilter(this);
     list_ = picker_->view()->window();
@@ -162,8 +164,13 @@ void GigScreen::sync() {
     // reader, which takes a combo box's name from its text, goes on calling it by its name.
     picker_->setCurrentIndex(-1);
     picker_->setEnabled(form.picker);
-    for (std::size_t i = 0; i < tracks_.size(); ++i)
+    QStringList set;
+    for (std::size_t i = 0; i < tracks_.size(); ++i) {
         tracks_[i]->setText(qt(form.tracks[i]));
+        if (!form.tracks[i].empty()) set << qt(form.tracks[i]);
+    }
+    // The set so far is read with the picker, where the next track is chosen.
+    picker_->setAccessibleDescription(set.join(", "));
     play_->setEnabled(form.command4);
 }
 

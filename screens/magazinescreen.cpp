@@ -41,6 +41,7 @@ QFont typewriter(int points) {
 MagazineScreen::MagazineScreen(Game& game, std::function<void()> refresh)
     : GameWindow(game, std::move(refresh)) {
     setObjectName("thenewspaper");
+    setAccessibleName("Music magazine");
     setStyleSheet(theme::magazine());
     setFixedSize(520, 400);
 
@@ -72,7 +73,9 @@ MagazineScreen::MagazineScreen(Game& game, std::function<void()> refresh)
 }
 
 void MagazineScreen::sync() {
-    if (game_.magazine) txtnews_->setText(breakable(qt(game_.magazine->txtnews)));
+    if (!game_.magazine) return;
+    txtnews_->setText(breakable(qt(game_.magazine->txtnews)));
+    setAccessibleDescription(qt(game_.magazine->txtnews)); // read as the page comes up
 }
 
 void MagazineScreen::closeEvent(QCloseEvent* event) {

@@ -79,6 +79,7 @@ void showpromotion(QButtonGroup* group, int promotion) {
 MainScreen::MainScreen(Game& game, std::function<void()> refresh)
     : GameWindow(game, std::move(refresh)) {
     setObjectName("main");
+    setAccessibleName("Main screen");
     setStyleSheet(theme::mainscreen());
 
     auto* grid = new QGridLayout(this);
@@ -115,11 +116,11 @@ QWidget* MainScreen::buildheader() {
     row->addWidget(heading(box, "Label19", "CASH:"), 0, 3);
     // The values take their widths from the columns, so a long name or a wider sum never
     // moves anything; the name is shortened to fit instead.
-    txtname_ = new ElidedLabel(box);
+    txtname_ = new ElidedLabel(box, "Band name");
     txtname_->setObjectName("txtname");
-    txtdate_ = new ElidedLabel(box);
+    txtdate_ = new ElidedLabel(box, "Date");
     txtdate_->setObjectName("txtdate");
-    txtcash_ = new ElidedLabel(box);
+    txtcash_ = new ElidedLabel(box, "Cash");
     txtcash_->setObjectName("txtcash");
     txtcash_->setfulltext("...");
     int column = 1;
@@ -168,6 +169,7 @@ QWidget* MainScreen::buildmembers() {
                               {"Label11", "txtlooks", "Appearance:"}};
     int row = 2;
     for (const auto& [caption, value, text] : panel) {
+        panelcaptions_[static_cast<std::size_t>(row - 2)] = text;
         layout->addWidget(label(box, caption, text), row, 0);
         panel_[static_cast<std::size_t>(row - 2)] = label(box, value);
         layout->addWidget(panel_[static_cast<std::size_t>(row - 2)], row, 1);
@@ -314,8 +316,12 @@ void MainScreen::sync() {
     const MemberPanel p = memberpanel(game_);
     const std::string* values[] = {&p.txtage,      &p.txtsex,      &p.txtinstrument, &p.txttalent,
                                    &p.txtcharisma, &p.txtattitude, &p.txtlooks};
-    for (std::size_t i = 0; i < panel_.size(); ++i)
+    for (std::size_t i = 0; i < panel_.size(); ++i) {
         panel_[i]->setText(qt(*values[i]));
+        readwithcaption(panel_[i], panelcaptions_[i]);
+    }
+    // Read when the choice comes into the focus, as the screen shows it beside the buttons.
+    hire_->setAccessibleDescription(txtapplicant_->text());
     showpromotion(promote_, s.promotion);
     // A band with places to fill starts by hiring; any other goes on to NEXT WEEK. Never the
     // quit control, which comes first in the tab order, nor a control of the week before.

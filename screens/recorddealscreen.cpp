@@ -16,6 +16,7 @@ using namespace widgets;
 RecordDealScreen::RecordDealScreen(Game& game, std::function<void()> refresh)
     : GameWindow(game, std::move(refresh)) {
     setObjectName("Form2");
+    setAccessibleName("Record deal");
     setStyleSheet(theme::recorddeal());
     setFixedSize(520, 420);
 
@@ -55,7 +56,9 @@ RecordDealScreen::RecordDealScreen(Game& game, std::function<void()> refresh)
 }
 
 void RecordDealScreen::sync() {
-    if (game_.recorddeal) txt_->setText(breakable(qt(game_.recorddeal->txt)));
+    if (!game_.recorddeal) return;
+    txt_->setText(breakable(qt(game_.recorddeal->txt)));
+    setAccessibleDescription(qt(game_.recorddeal->txt)); // read as the offer comes up
 }
 
 void RecordDealScreen::closeEvent(QCloseEvent* event) {

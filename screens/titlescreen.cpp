@@ -29,6 +29,7 @@ QPushButton* bigbutton(QWidget* parent, const char* name, const char* caption) {
 TitleScreen::TitleScreen(Game& game, std::function<void()> refresh)
     : GameWindow(game, std::move(refresh)) {
     setObjectName("Form1");
+    setAccessibleName("Title screen");
     setFixedSize(420, 460);
     setStyleSheet(theme::titlescreen());
 

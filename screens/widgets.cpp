@@ -110,4 +110,9 @@ QString plaintooltip(const QString& text) {
     return "<p style=\"white-space:pre-wrap\">" + breakable(text).toHtmlEscaped() + "</p>";
 }
 
+void readwithcaption(QLabel* value, const QString& caption) {
+    // Nothing to read beside the caption when no value is shown.
+    value->setAccessibleName(value->text().isEmpty() ? QString() : caption + ' ' + value->text());
+}
+
 } // namespace quorvane::widgets

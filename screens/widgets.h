@@ -40,5 +40,8 @@ void arrowsstartatfocus(QAbstractItemView* list);
 QString breakable(const QString& text);
 // A tool tip that shows `text` as it is: tool tips, too, guess markup from a text's tags.
 QString plaintooltip(const QString& text);
+// Names a label that shows a value after its caption ("Age:"), so that a screen reader
+// reads "Age: 21" where the screen shows "21" beside the caption.
+void readwithcaption(QLabel* value, const QString& caption);
 
 } // namespace quorvane::widgets

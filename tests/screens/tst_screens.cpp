@@ -98,6 +98,11 @@ void pick(QComboBox* picker, int row) {
     clickrow(picker->view(), row);
 }
 
+// What a screen reader reads of a control: its name, or another of its texts.
+QString spoken(QWidget* control, QAccessible::Text text = QAccessible::Name) {
+    return QAccessible::queryAccessibleInterface(control)->text(text);
+}
+
 const auto box = [] { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); };
 
 } // namespace
@@ -127,8 +132,9 @@ private slots:
         press({Qt::Key_Backtab, Qt::Key_Return, Qt::Key_Tab}); // the hidden joke comes last
         press({Qt::Key_Return});                               // NEW GAME
         QVERIFY(QTest::qWaitForWindowActive(&g.frontend.mainscreen()));
-        auto* reader = QAccessible::queryAccessibleInterface(g.find("main", "txtname"));
-        QCOMPARE(reader->text(QAccessible::Name), QString("<b>Life</b> & Soul"));
+        QCOMPARE(spoken(&g.frontend.mainscreen()), QString("Main screen")); // not "Quorvane"
+        QCOMPARE(spoken(g.find("main", "txtname")), QString("Band name: <b>Life</b> & Soul"));
+        QCOMPARE(spoken(g.find("main", "txtname"), QAccessible::Description), "<b>Life</b> & Soul");
         press({Qt::Key_Return, Qt::Key_Return, Qt::Key_Return}); // HIRE three
         g.click("main", "command4");                             // BOOK GIG checks the band first
         QCOMPARE(g.dialogs.messages().back(), "You must have a full band before performing!");
@@ -159,7 +165,7 @@ private slots:
         QVERIFY(g.find<QRadioButton>("main", "promote1")->isChecked());
         auto* members = g.find<QListWidget>("main", "members");
         clickrow(members, 1);
-        QCOMPARE(g.text("txtage"), QString::number(s.memberage[2]));
+        QCOMPARE(spoken(g.find("main", "txtage")), QString("Age: %1").arg(s.memberage[2]));
         QCOMPARE(g.text("txtsex"), QString::fromStdString(s.membersex[2]));
         QCOMPARE(g.text("txtinstrument"), QString("Guitar"));
         QCOMPARE(g.text("txttalent"), QString::number(s.talent[2]));
@@ -274,13 +280,15 @@ private slots:
         for (int row = 0; row < setlength; ++row)
             pick(picker, row);
         QCOMPARE(g.text("tracks5", "gig"), QString("6. Song 6"));
+        QVERIFY(spoken(picker, QAccessible::Description).endsWith(", 6. Song 6")); // the set
         g.click("gig", "command4"); // PLAY GIG, and the gig screen goes at once
         QVERIFY(!visiblewindow("gig"));
 
         auto* article = g.find<QLabel>("thenewspaper", "txtnews");
         // The review as a screen reader reads it, with the name's tags as typed.
-        QString read = QAccessible::queryAccessibleInterface(article)->text(QAccessible::Name);
+        QString read = spoken(article);
         QVERIFY(read.remove(QChar(0x200B)).startsWith(QString::fromStdString(s.gigreview)));
+        QCOMPARE(spoken(article->window(), QAccessible::Description), read); // read as it comes up
         const QFontMetrics type(article->font()); // a typewriter's even letters
         QCOMPARE(type.horizontalAdvance("iiiii"), type.horizontalAdvance("WWWWW"));
         QTest::keyClick(article, Qt::Key_Escape); // OK
@@ -294,6 +302,7 @@ private slots:
         g.dialogs.answers = {false}; // no practice this week
         g.click("main", "command6");
         QVERIFY(g.text("txt", "Form2").contains(QString::fromStdString(s.bandname)));
+        QCOMPARE(spoken(g.find("Form2", "txt")->window()), QString("Record deal"));
         QTRY_VERIFY(g.find("Form2", "txt")->isActiveWindow());
         press({Qt::Key_Return}); // YES has the focus
         QVERIFY(!visiblewindow("Form2"));
