@@ -17,6 +17,7 @@ TEST_F(GameTest, ANewGameHasItsValuesAndTakesAnyNameASaveCanHold) {
     applicant();
     for (int i = 0; i < 4; ++i)
         startnewgame(game);
+    EXPECT_EQ(dialogs.shown[0].text, "Please enter the name of the Band: | NEW BAND");
     EXPECT_EQ(dialogs.shown[1], (Shown{Shown::message, "Invalid Band Name.", Icon::stop}));
     EXPECT_EQ(s.bandname.size(), 127u);
 }

@@ -54,6 +54,7 @@ TEST_F(GameTest, EachVenueTakesABandAsPopularAsItAsksAndPaysItsFee) {
     }
     EXPECT_EQ(s.popularity, 310 + 218) << "(255 + 310 + 310) / 4 at the last";
     EXPECT_EQ(s.bestsong, 6);
+    EXPECT_EQ(s.setlist[setlength], 0) << "the set is cleared for the next gig";
 }
 
 TEST_F(GameTest, TheReviewFollowsTheRatingAndABadGigUpsetsAMember) {
