@@ -20,6 +20,8 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace quorvane {
 
 using widgets::qt;
@@ -41,7 +43,6 @@ FileOptionsScreen::FileOptionsScreen(Game& game, std::function<void()> refresh)
     setObjectName("savefrm");
     setAccessibleName("File options");
     setStyleSheet(theme::fileoptions());
-    setFixedSize(640, 440);
 
     auto* title = new QLabel("FILE OPTIONS", this);
     title->setObjectName("Label2");
@@ -52,6 +53,7 @@ FileOptionsScreen::FileOptionsScreen(Game& game, std::function<void()> refresh)
     layout->addWidget(title);
     layout->addWidget(buildpickers(), 1);
     layout->addWidget(buildbuttons());
+    fitcontent(QSize(640, 440));
 }
 
 QWidget* FileOptionsScreen::buildpickers() {
@@ -135,13 +137,17 @@ QWidget* FileOptionsScreen::buildbuttons() {
     savecaption_->setTextFormat(Qt::PlainText);
     savecaption_->setAlignment(Qt::AlignCenter);
     savecaption_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    (new QHBoxLayout(save_))->addWidget(savecaption_);
+    auto* caption = new QHBoxLayout(save_);
+    caption->setContentsMargins(0, 0, 0, 0);
+    caption->addWidget(savecaption_);
     load_ = new QPushButton("LOAD", box);
     load_->setObjectName("load");
     auto* back = new QPushButton("BACK", box);
     back->setObjectName("back");
+    // SAVE, whose caption is not its own, is as tall as LOAD at any size of text.
+    const int tall = std::max(36, load_->sizeHint().height());
     for (QPushButton* b : {save_, load_, back}) {
-        b->setMinimumSize(120, 36);
+        b->setMinimumSize(120, tall);
         row->addWidget(b);
     }
     row->insertStretch(0, 1);

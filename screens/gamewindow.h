@@ -6,8 +6,10 @@
 
 #include <QAbstractButton>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QWidget>
 
+#include <algorithm>
 #include <functional>
 
 namespace quorvane {
@@ -35,6 +37,19 @@ protected:
             run(operation);
             ClickGuard::acted();
         });
+    }
+
+    // Fixes the window at the size its content takes at the player's font, never smaller
+    // than it was drawn at.
+    void fitcontent(QSize drawn) {
+        ensurePolished(); // the sheets' sizes of text count
+        setFixedSize(sizeHint().expandedTo(drawn));
+        fitlines(height());
+    }
+    // Wrapped text takes the lines it needs at the window's width, as when it changes.
+    void fitlines(int drawnheight) {
+        if (!layout()->hasHeightForWidth()) return;
+        setFixedHeight(std::max(drawnheight, layout()->totalHeightForWidth(width())));
     }
 
     // Escape presses this button, the screen's way back.

@@ -47,7 +47,6 @@ GigScreen::GigScreen(Game& game, std::function<void()> refresh)
     setObjectName("gig");
     setAccessibleName("Gig booking");
     setStyleSheet(theme::gig());
-    setFixedSize(640, 420);
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(16, 16, 16, 16);
@@ -58,6 +57,7 @@ GigScreen::GigScreen(Game& game, std::function<void()> refresh)
     grid->setColumnStretch(0, 2);
     grid->setColumnStretch(1, 3);
     grid->setRowStretch(0, 1);
+    fitcontent(QSize(640, 420));
 }
 
 QWidget* GigScreen::buildvenues() {

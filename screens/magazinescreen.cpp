@@ -27,12 +27,13 @@ bool monospaced(const QFont& font) {
 
 // The typewriter face of the article: Courier New where the system has it or a face that
 // stands in for it, else the system's own fixed-pitch face.
-QFont typewriter(int points) {
-    QFont courier("Courier New", points);
+QFont typewriter(double points) {
+    QFont courier("Courier New");
+    courier.setPointSizeF(points);
     courier.setStyleHint(QFont::TypeWriter);
     if (monospaced(courier)) return courier;
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    fixed.setPointSize(points);
+    fixed.setPointSizeF(points);
     return fixed;
 }
 
@@ -43,16 +44,15 @@ MagazineScreen::MagazineScreen(Game& game, std::function<void()> refresh)
     setObjectName("thenewspaper");
     setAccessibleName("Music magazine");
     setStyleSheet(theme::magazine());
-    setFixedSize(520, 400);
 
     auto* masthead = label(this, "Label3", "MUSIC FANS MAGAZINE");
     masthead->setAlignment(Qt::AlignCenter);
-    masthead->setFont(QFont("Georgia", 22, QFont::Black));
+    masthead->setFont(designfont(QFont("Georgia"), 22, QFont::Black));
 
     auto* page = frame(this);
     auto* column = new QVBoxLayout(page);
     txtnews_ = label(page, "txtnews");
-    txtnews_->setFont(typewriter(11));
+    txtnews_->setFont(typewriter(theme::scaled(11)));
     txtnews_->setWordWrap(true);
     txtnews_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     txtnews_->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -70,12 +70,14 @@ MagazineScreen::MagazineScreen(Game& game, std::function<void()> refresh)
     wire(ok, closemagazine);
     escapeclicks(ok);
     ok->setFocus();
+    fitcontent(QSize(520, 400));
 }
 
 void MagazineScreen::sync() {
     if (!game_.magazine) return;
     txtnews_->setText(breakable(qt(game_.magazine->txtnews)));
     setAccessibleDescription(qt(game_.magazine->txtnews)); // read as the page comes up
+    fitlines(400); // the review's lines at the player's font
 }
 
 void MagazineScreen::closeEvent(QCloseEvent* event) {

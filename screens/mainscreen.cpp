@@ -37,6 +37,8 @@
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace quorvane {
 
 using namespace widgets;
@@ -96,7 +98,7 @@ MainScreen::MainScreen(Game& game, std::function<void()> refresh)
     grid->setColumnStretch(1, 3);
     grid->setColumnStretch(2, 2);
     grid->setColumnMinimumWidth(2, 280);
-    setFixedSize(920, 620);
+    fitcontent(QSize(920, 620));
 }
 
 QWidget* MainScreen::buildheader() {
@@ -108,7 +110,7 @@ QWidget* MainScreen::buildheader() {
     row->setHorizontalSpacing(24);
 
     auto* title = label(box, "Label2", "QUORVANE");
-    title->setFont(QFont(title->font().family(), 22, QFont::Black));
+    title->setFont(designfont(title->font(), 22, QFont::Black));
     row->addWidget(title, 0, 0, 2, 1);
 
     row->addWidget(heading(box, "Label17", "BAND NAME"), 0, 1);
@@ -125,10 +127,20 @@ QWidget* MainScreen::buildheader() {
     txtcash_->setfulltext("...");
     int column = 1;
     for (ElidedLabel* value : {txtname_, txtdate_, txtcash_}) {
-        value->setFont(QFont(value->font().family(), 13, QFont::Bold));
+        value->setFont(designfont(value->font(), 13, QFont::Bold));
         row->addWidget(value, 1, column);
         row->setColumnStretch(column++, value == txtname_ ? 2 : 1);
     }
+    // Any date shows whole, at any size of text: room for the widest of the months.
+    int widest = 0;
+    for (unsigned month = 1; month <= 12; ++month) {
+        const Date date = std::chrono::year{9999} / std::chrono::month{month} / 28;
+        widest = std::max(widest, txtdate_->fontMetrics().horizontalAdvance(shortdate(date)));
+    }
+    txtdate_->setMinimumWidth(widest);
+    txtcash_->setMinimumWidth(txtcash_->fontMetrics().horizontalAdvance(qt(cashtext(-32768))));
+    // And a name of a few words whole; a longer one is shortened, and whole in its tool tip.
+    txtname_->setMinimumWidth(20 * txtname_->fontMetrics().averageCharWidth());
 
     // "X" is a label; the clickable area without a caption lies over it.
     auto* quit = new QWidget(box);

@@ -18,11 +18,10 @@ RecordDealScreen::RecordDealScreen(Game& game, std::function<void()> refresh)
     setObjectName("Form2");
     setAccessibleName("Record deal");
     setStyleSheet(theme::recorddeal());
-    setFixedSize(520, 420);
 
     auto* heading = label(this, "Label1", "CONGRATULATIONS!");
     heading->setAlignment(Qt::AlignCenter);
-    heading->setFont(QFont(heading->font().family(), 24, QFont::Black));
+    heading->setFont(designfont(heading->font(), 24, QFont::Black));
 
     auto* card = frame(this);
     auto* column = new QVBoxLayout(card);
@@ -53,12 +52,14 @@ RecordDealScreen::RecordDealScreen(Game& game, std::function<void()> refresh)
     wire(yes, acceptnewband);
     wire(no, declinenewband);
     yes->setFocus();
+    fitcontent(QSize(520, 420));
 }
 
 void RecordDealScreen::sync() {
     if (!game_.recorddeal) return;
     txt_->setText(breakable(qt(game_.recorddeal->txt)));
     setAccessibleDescription(qt(game_.recorddeal->txt)); // read as the offer comes up
+    fitlines(420); // the offer's lines at the player's font
 }
 
 void RecordDealScreen::closeEvent(QCloseEvent* event) {

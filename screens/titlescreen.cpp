@@ -5,6 +5,7 @@
 #include "persist/fileoptions.h"
 #include "state/startup.h"
 #include "theme.h"
+#include "widgets.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -30,13 +31,12 @@ TitleScreen::TitleScreen(Game& game, std::function<void()> refresh)
     : GameWindow(game, std::move(refresh)) {
     setObjectName("Form1");
     setAccessibleName("Title screen");
-    setFixedSize(420, 460);
     setStyleSheet(theme::titlescreen());
 
     auto* title = new QLabel("QUORVANE", this);
     title->setObjectName("Label2");
     title->setAlignment(Qt::AlignCenter);
-    title->setFont(QFont(title->font().family(), 34, QFont::Black));
+    title->setFont(widgets::designfont(title->font(), 34, QFont::Black));
 
     auto* beta = new QLabel("BETA", this);
     beta->setObjectName("Label1");
@@ -69,6 +69,7 @@ TitleScreen::TitleScreen(Game& game, std::function<void()> refresh)
     });
     wire(exit, exitgame);
     connect(secret, &HiddenSpot::activated, this, [this] { run(secretjoke); });
+    fitcontent(QSize(420, 460));
 }
 
 void TitleScreen::closeEvent(QCloseEvent* event) {

@@ -1,6 +1,8 @@
 // Small makers for the widgets every screen uses.
 #include "widgets.h"
 
+#include "theme.h"
+
 #include <QKeyEvent>
 
 namespace quorvane::widgets {
@@ -103,6 +105,12 @@ QString breakable(const QString& text) {
         out += c;
     }
     return out;
+}
+
+QFont designfont(QFont base, double points, QFont::Weight weight) {
+    base.setPointSizeF(theme::scaled(points));
+    base.setWeight(weight);
+    return base;
 }
 
 QString plaintooltip(const QString& text) {

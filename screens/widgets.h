@@ -3,6 +3,7 @@
 
 #include <QAbstractItemView>
 #include <QButtonGroup>
+#include <QFont>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -38,6 +39,8 @@ void arrowsstartatfocus(QAbstractItemView* list);
 // name or a file name without blanks wraps inside its box instead of running past its edge.
 // The breaks are zero-width spaces: they take no room and show nothing.
 QString breakable(const QString& text);
+// `base` at `points` of the design and the given weight, scaled to the player's font.
+QFont designfont(QFont base, double points, QFont::Weight weight);
 // A tool tip that shows `text` as it is: tool tips, too, guess markup from a text's tags.
 QString plaintooltip(const QString& text);
 // Names a label that shows a value after its caption ("Age:"), so that a screen reader

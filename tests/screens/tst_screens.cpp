@@ -103,6 +103,26 @@ QString spoken(QWidget* control, QAccessible::Text text = QAccessible::Name) {
     return QAccessible::queryAccessibleInterface(control)->text(text);
 }
 
+// Every window up fits a 1366×768 screen, sizes its text from the application font, and shows
+// each one-line label whole.
+void showswhole() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (!window->isVisible()) continue;
+        for (QWidget* part : window->findChildren<QWidget*>()) {
+            const bool sized = part->font().pointSizeF() >= QApplication::font().pointSizeF();
+            QVERIFY2(sized, qPrintable(part->objectName())); // never pixels, never smaller
+        }
+        QVERIFY2(window->width() <= 1366, qPrintable(window->objectName()));
+        QVERIFY2(window->height() <= 768, qPrintable(window->objectName()));
+        for (QLabel* label : window->findChildren<QLabel*>()) {
+            if (!label->isVisible() || label->wordWrap()) continue;
+            const int needs = label->fontMetrics().horizontalAdvance(label->text());
+            QVERIFY2(needs <= label->contentsRect().width(), qPrintable(label->text()));
+            QVERIFY2(!label->text().endsWith(QChar(0x2026)), qPrintable(label->objectName()));
+        }
+    }
+}
+
 const auto box = [] { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); };
 
 } // namespace
@@ -306,6 +326,29 @@ private slots:
         QTRY_VERIFY(g.find("Form2", "txt")->isActiveWindow());
         press({Qt::Key_Return}); // YES has the focus
         QVERIFY(!visiblewindow("Form2"));
+    }
+
+    // Text half as large again, as a desktop's font setting makes it: each window takes the
+    // room its text needs, and the member list shows a band of four whole.
+    void largerTextShowsWholeOnEveryScreen() {
+        const QFont usual = QApplication::font();
+        QFont large = usual;
+        large.setPointSizeF(usual.pointSizeF() * 1.5);
+        QApplication::setFont(large);
+        ScreenGame g;
+        showswhole();
+        g.newgame("The Roadies");
+        g.formband(setlength).venueopen = {0, vbtrue, vbfalse, vbfalse, vbfalse, vbfalse};
+        auto* members = g.find<QListWidget>("main", "members");
+        QVERIFY(members->visualItemRect(members->item(3)).bottom() < members->viewport()->height());
+        g.click("main", "Command5"); // GAME OPTIONS, over the main screen
+        showswhole();
+        g.click("savefrm", "back");
+        g.click("main", "command4"); // BOOK GIG
+        g.click("gig", "location0");
+        g.click("gig", "command1"); // APPLY
+        showswhole();
+        QApplication::setFont(usual);
     }
 
     // The real boxes over the window in front: each answered on the control with the focus,
