@@ -187,8 +187,6 @@ private:
         range("popularity", s.popularity, 0, INT16_MAX);
         range("cash", s.cash, 0, INT16_MAX);
         range("invitation", s.invitation, 0, 2);
-        range("applicantsthisweek", s.applicantsthisweek, 0, INT16_MAX);
-        range("Selected", game_.main.Selected, 0, membercount);
         range("selectedsong", game_.main.selectedsong, 0, songlimit);
         for (int song = 1; song <= s.songcount; ++song)
             range("songquality", s.songquality[song], 8, INT16_MAX, song);
