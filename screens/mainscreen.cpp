@@ -76,6 +76,15 @@ void showpromotion(QButtonGroup* group, int promotion) {
     group->setExclusive(true);
 }
 
+// The member panel's rows: the caption's name, the value's name, the caption.
+constexpr const char* panelfields[][3] = {{"Label6", "txtage", "Age:"},
+                                          {"Label5", "txtsex", "Gender:"},
+                                          {"Label7", "txtinstrument", "Instrument:"},
+                                          {"Label9", "txttalent", "Talent:"},
+                                          {"Label8", "txtcharisma", "Charisma:"},
+                                          {"Label10", "txtattitude", "Attitude:"},
+                                          {"Label11", "txtlooks", "Appearance:"}};
+
 } // namespace
 
 MainScreen::MainScreen(Game& game, std::function<void()> refresh)
@@ -172,16 +181,8 @@ QWidget* MainScreen::buildmembers() {
     arrowsstartatfocus(members_);
     layout->addWidget(members_, 1, 0, 1, 2);
 
-    const char* panel[][3] = {{"Label6", "txtage", "Age:"},
-                              {"Label5", "txtsex", "Gender:"},
-                              {"Label7", "txtinstrument", "Instrument:"},
-                              {"Label9", "txttalent", "Talent:"},
-                              {"Label8", "txtcharisma", "Charisma:"},
-                              {"Label10", "txtattitude", "Attitude:"},
-                              {"Label11", "txtlooks", "Appearance:"}};
     int row = 2;
-    for (const auto& [caption, value, text] : panel) {
-        panelcaptions_[static_cast<std::size_t>(row - 2)] = text;
+    for (const auto& [caption, value, text] : panelfields) {
         layout->addWidget(label(box, caption, text), row, 0);
         panel_[static_cast<std::size_t>(row - 2)] = label(box, value);
         layout->addWidget(panel_[static_cast<std::size_t>(row - 2)], row, 1);
@@ -330,7 +331,7 @@ void MainScreen::sync() {
                                    &p.txtcharisma, &p.txtattitude, &p.txtlooks};
     for (std::size_t i = 0; i < panel_.size(); ++i) {
         panel_[i]->setText(qt(*values[i]));
-        readwithcaption(panel_[i], panelcaptions_[i]);
+        readwithcaption(panel_[i], panelfields[i][2]);
     }
     // Read when the choice comes into the focus, as the screen shows it beside the buttons.
     hire_->setAccessibleDescription(txtapplicant_->text());

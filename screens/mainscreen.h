@@ -46,7 +46,6 @@ private:
     QListWidget* members_ = nullptr;
     QListWidget* songlist_ = nullptr;
     std::array<QLabel*, 7> panel_{};
-    std::array<const char*, 7> panelcaptions_{};
     QButtonGroup* promote_ = nullptr;
     QPushButton* hire_ = nullptr;
     QPushButton* dismiss_ = nullptr;
