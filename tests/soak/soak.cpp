@@ -184,7 +184,6 @@ private:
     void checkranges(const Module1& s) {
         range("songtimer", s.songtimer, 1, songidle); // a save may hold 0, play never leaves it
         range("tiredness", s.tiredness, 0, INT16_MAX);
-        range("popularity", s.popularity, 0, INT16_MAX);
         range("cash", s.cash, 0, INT16_MAX);
         range("invitation", s.invitation, 0, 2);
         range("selectedsong", game_.main.selectedsong, 0, songlimit);
