@@ -5,8 +5,10 @@
 
 #include "widgets.h"
 
+#include <QFontMetricsF>
 #include <QLabel>
 
+#include <cmath>
 #include <utility>
 
 namespace quorvane {
@@ -27,6 +29,11 @@ public:
         elide();
     }
     QString fulltext() const { return full_; }
+    // The width that shows `text` whole: its advance to the pixel above, as the shortening
+    // counts it.
+    int widthfor(const QString& text) const {
+        return static_cast<int>(std::ceil(QFontMetricsF(font()).horizontalAdvance(text)));
+    }
 
     QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
 

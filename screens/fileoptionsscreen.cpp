@@ -48,7 +48,7 @@ FileOptionsScreen::FileOptionsScreen(Game& game, std::function<void()> refresh)
     title->setObjectName("Label2");
     title->setProperty("role", "title");
 
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(page());
     layout->setContentsMargins(16, 12, 16, 16);
     layout->addWidget(title);
     layout->addWidget(buildpickers(), 1);

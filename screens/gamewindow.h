@@ -6,10 +6,9 @@
 
 #include <QAbstractButton>
 #include <QKeyEvent>
-#include <QLayout>
+#include <QScrollArea>
 #include <QWidget>
 
-#include <algorithm>
 #include <functional>
 
 namespace quorvane {
@@ -17,14 +16,14 @@ namespace quorvane {
 class GameWindow : public QWidget {
 public:
     // `refresh` re-syncs every visible screen; each click ends with it.
-    GameWindow(Game& game, std::function<void()> refresh)
-        : game_(game), refresh_(std::move(refresh)) {
-        setWindowTitle("Quorvane");
-        setAttribute(Qt::WA_StyledBackground);
-    }
+    GameWindow(Game& game, std::function<void()> refresh);
 
     // Copies the core's texts and flags into the widgets; it only reads.
     virtual void sync() = 0;
+
+    // The window is never larger than `room`, the screen's free area less the window's
+    // frame; what does not fit scrolls.
+    void fitwithin(QSize room);
 
 protected:
     // Runs one core operation behind a click, then shows its result on every screen.
@@ -39,40 +38,35 @@ protected:
         });
     }
 
+    // The page the screen lays its controls on.
+    QWidget* page() const { return scroll_->widget(); }
+
     // Fixes the window at the size its content takes at the player's font, never smaller
     // than it was drawn at.
-    void fitcontent(QSize drawn) {
-        ensurePolished(); // the sheets' sizes of text count
-        setFixedSize(sizeHint().expandedTo(drawn));
-        fitlines(height());
-    }
+    void fitcontent(QSize drawn);
     // Wrapped text takes the lines it needs at the window's width, as when it changes.
-    void fitlines(int drawnheight) {
-        if (!layout()->hasHeightForWidth()) return;
-        setFixedHeight(std::max(drawnheight, layout()->totalHeightForWidth(width())));
-    }
+    void fitlines();
 
     // Escape presses this button, the screen's way back.
     void escapeclicks(QAbstractButton* button) { escape_ = button; }
 
     // Enter presses the button that has the focus, on every screen alike. A key the focused
     // control has no use for arrives here.
-    void keyPressEvent(QKeyEvent* event) override {
-        auto* focused = qobject_cast<QAbstractButton*>(focusWidget());
-        if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && focused) {
-            focused->click();
-        } else if (event->key() == Qt::Key_Escape && escape_ && escape_->isEnabled()) {
-            escape_->click();
-        } else {
-            QWidget::keyPressEvent(event);
-        }
-    }
+    void keyPressEvent(QKeyEvent* event) override;
 
     Game& game_;
 
 private:
+    // The page keeps its whole size; the window takes as much of it as the room allows, and
+    // a scroll bar's breadth more across where the other way scrolls.
+    void settle();
+
     std::function<void()> refresh_;
     QAbstractButton* escape_ = nullptr;
+    QScrollArea* scroll_;
+    QSize drawn_;
+    QSize content_;
+    QSize room_{QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
 };
 
 } // namespace quorvane

@@ -48,7 +48,7 @@ GigScreen::GigScreen(Game& game, std::function<void()> refresh)
     setAccessibleName("Gig booking");
     setStyleSheet(theme::gig());
 
-    auto* grid = new QGridLayout(this);
+    auto* grid = new QGridLayout(page());
     grid->setContentsMargins(16, 16, 16, 16);
     grid->setSpacing(12);
     grid->addWidget(buildvenues(), 0, 0);

@@ -49,9 +49,9 @@ MagazineScreen::MagazineScreen(Game& game, std::function<void()> refresh)
     masthead->setAlignment(Qt::AlignCenter);
     masthead->setFont(designfont(QFont("Georgia"), 22, QFont::Black));
 
-    auto* page = frame(this);
-    auto* column = new QVBoxLayout(page);
-    txtnews_ = label(page, "txtnews");
+    auto* sheet = frame(this);
+    auto* column = new QVBoxLayout(sheet);
+    txtnews_ = label(sheet, "txtnews");
     txtnews_->setFont(typewriter(theme::scaled(11)));
     txtnews_->setWordWrap(true);
     txtnews_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -61,11 +61,11 @@ MagazineScreen::MagazineScreen(Game& game, std::function<void()> refresh)
     auto* ok = button(this, "Label2", "OK");
     ok->setMinimumWidth(120);
 
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(page());
     layout->setContentsMargins(20, 16, 20, 16);
     layout->setSpacing(12);
     layout->addWidget(masthead);
-    layout->addWidget(page, 1);
+    layout->addWidget(sheet, 1);
     layout->addWidget(ok, 0, Qt::AlignRight);
     wire(ok, closemagazine);
     escapeclicks(ok);
@@ -77,7 +77,7 @@ void MagazineScreen::sync() {
     if (!game_.magazine) return;
     txtnews_->setText(breakable(qt(game_.magazine->txtnews)));
     setAccessibleDescription(qt(game_.magazine->txtnews)); // read as the page comes up
-    fitlines(400); // the review's lines at the player's font
+    fitlines(); // the review's lines at the player's font
 }
 
 void MagazineScreen::closeEvent(QCloseEvent* event) {

@@ -93,7 +93,7 @@ MainScreen::MainScreen(Game& game, std::function<void()> refresh)
     setAccessibleName("Main screen");
     setStyleSheet(theme::mainscreen());
 
-    auto* grid = new QGridLayout(this);
+    auto* grid = new QGridLayout(page());
     grid->setContentsMargins(16, 12, 16, 16);
     grid->setHorizontalSpacing(12);
     grid->setVerticalSpacing(12);
@@ -144,10 +144,10 @@ QWidget* MainScreen::buildheader() {
     int widest = 0;
     for (unsigned month = 1; month <= 12; ++month) {
         const Date date = std::chrono::year{9999} / std::chrono::month{month} / 28;
-        widest = std::max(widest, txtdate_->fontMetrics().horizontalAdvance(shortdate(date)));
+        widest = std::max(widest, txtdate_->widthfor(shortdate(date)));
     }
     txtdate_->setMinimumWidth(widest);
-    txtcash_->setMinimumWidth(txtcash_->fontMetrics().horizontalAdvance(qt(cashtext(-32768))));
+    txtcash_->setMinimumWidth(txtcash_->widthfor(qt(cashtext(-32768))));
     // And a name of a few words whole; a longer one is shortened, and whole in its tool tip.
     txtname_->setMinimumWidth(20 * txtname_->fontMetrics().averageCharWidth());
 
@@ -241,7 +241,10 @@ QWidget* MainScreen::buildapplicants() {
     layout->addWidget(heading(box, "Label4", "APPLICANTS"), 0, 0, 1, 3);
     txtapplicant_ = label(box, "txtapplicant", "...");
     txtapplicant_->setWordWrap(true);
-    txtapplicant_->setMinimumHeight(40);
+    txtapplicant_->ensurePolished(); // at the sheet's size of text
+    // Room for a sentence of two lines, which most applicants take, so the window keeps its
+    // size from one applicant to the next.
+    txtapplicant_->setMinimumHeight(std::max(40, 2 * txtapplicant_->fontMetrics().lineSpacing()));
     txtapplicant_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     layout->addWidget(txtapplicant_, 1, 0);
     hire_ = button(box, "hire", "HIRE");
@@ -314,6 +317,7 @@ void MainScreen::sync() {
     txtdate_->setfulltext(shortdate(s.gamedate));
     txtcash_->setfulltext(qt(cashtext(s.cash)));
     txtapplicant_->setText(qt(c.txtapplicant));
+    fitlines(); // a longer sentence than most, at a large size of text
     // With the last applicant gone, the keys go on to NEXT WEEK, which brings the next ones,
     // rather than round to the quit control.
     const QWidget* had = focusWidget(); // the window's, whether it is active or not

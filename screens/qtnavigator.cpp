@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <QStyle>
 #include <QWindow>
 
 #include <algorithm>
@@ -108,7 +109,7 @@ void QtNavigator::destroyall() {
     discarded_.clear();
 }
 
-void QtNavigator::place(QWidget& window) const {
+void QtNavigator::place(GameWindow& window) const {
     QWidget* anchor = front();
     // With nothing on show, the new window takes the place of the last one to go.
     const QRect over = anchor ? anchor->frameGeometry() : last_;
@@ -116,8 +117,12 @@ void QtNavigator::place(QWidget& window) const {
     if (!screen) screen = QGuiApplication::primaryScreen();
     if (!screen) return;
     const QRect room = screen->availableGeometry();
-    // A window not shown yet has no frame; it will have one like the anchor's.
-    const QSize frame = anchor ? anchor->frameGeometry().size() - anchor->size() : QSize();
+    // A window not shown yet has no frame; it will have one like the anchor's, or at least a
+    // title bar.
+    const int titlebar = window.style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const QSize frame =
+        anchor ? anchor->frameGeometry().size() - anchor->size() : QSize(0, titlebar);
+    window.fitwithin(room.size() - frame);
     QRect where(QPoint(), window.size() + frame);
     where.moveCenter(over.isValid() ? over.center() : room.center());
     // Wholly on the screen, and its top-left corner first when it cannot all fit.

@@ -48,8 +48,8 @@ private:
         QPointer<GameWindow> window;
     };
     Slot& slot(Screen screen) { return slots_[static_cast<std::size_t>(screen)]; }
-    // A new window sits over the one in front, wholly on the screen.
-    void place(QWidget& window) const;
+    // A new window sits over the one in front, wholly on the screen and no larger.
+    void place(GameWindow& window) const;
 
     std::array<Slot, screencount> slots_;
     // Where the last window to go stood, so the next one takes its place.

@@ -43,7 +43,7 @@ RecordDealScreen::RecordDealScreen(Game& game, std::function<void()> refresh)
     row->addWidget(no);
     row->addStretch(1);
 
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(page());
     layout->setContentsMargins(20, 18, 20, 18);
     layout->setSpacing(12);
     layout->addWidget(heading);
@@ -59,7 +59,7 @@ void RecordDealScreen::sync() {
     if (!game_.recorddeal) return;
     txt_->setText(breakable(qt(game_.recorddeal->txt)));
     setAccessibleDescription(qt(game_.recorddeal->txt)); // read as the offer comes up
-    fitlines(420); // the offer's lines at the player's font
+    fitlines();                                          // the offer's lines at the player's font
 }
 
 void RecordDealScreen::closeEvent(QCloseEvent* event) {

@@ -67,13 +67,13 @@ QMessageBox QLabel, QInputDialog QLabel { color: #1f2a36; font-size: 13px; }
 QString titlescreen() {
     return sized(R"(
 QWidget#Form1 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #1b2633, stop:1 #3a1f2b); }
-QWidget#Form1 > QLabel#Label2 { color: #ffffff; }
-QWidget#Form1 > QLabel#Label1 {
+QWidget#Form1 #page > QLabel#Label2 { color: #ffffff; }
+QWidget#Form1 #page > QLabel#Label1 {
     color: #f0a35e; font-weight: 600; font-size: 15px; letter-spacing: 6px;
 }
-QWidget#Form1 > QPushButton { font-size: 15px; padding: 9px; border: 2px solid #ffffff; }
-QWidget#Form1 > QPushButton:focus { border: 2px solid #f0a35e; }
-QWidget#Form1 > QWidget#secret:focus { border: 2px solid #f0a35e; border-radius: 6px; }
+QWidget#Form1 #page > QPushButton { font-size: 15px; padding: 9px; border: 2px solid #ffffff; }
+QWidget#Form1 #page > QPushButton:focus { border: 2px solid #f0a35e; }
+QWidget#Form1 #page > QWidget#secret:focus { border: 2px solid #f0a35e; border-radius: 6px; }
 )");
 }
 

@@ -53,7 +53,7 @@ TitleScreen::TitleScreen(Game& game, std::function<void()> refresh)
     secret->setAccessibleName("Secret");
     secret->setFocusPolicy(Qt::TabFocus);
 
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(page());
     layout->setContentsMargins(48, 12, 48, 36);
     layout->addWidget(secret, 0, Qt::AlignLeft);
     layout->addWidget(title);

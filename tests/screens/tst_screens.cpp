@@ -103,14 +103,18 @@ QString spoken(QWidget* control, QAccessible::Text text = QAccessible::Name) {
     return QAccessible::queryAccessibleInterface(control)->text(text);
 }
 
-// Every window up fits a 1366×768 screen, and sizes each label's text from the application
-// font (never in pixels, never smaller) and shows it whole, unless it wraps.
+// Every window up fits its screen (a laptop's, 1366×768, in the test's settings), and sizes
+// each label's text from the application font (never in pixels, never smaller) and shows it
+// whole, unless it wraps.
 void showswhole() {
-    const QRect screen(0, 0, 1366, 768);
+    QCoreApplication::processEvents(); // the layouts settle, as before a window is drawn
     const double points = QApplication::font().pointSizeF();
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (!window->isVisible()) continue;
-        QVERIFY2(screen.contains(window->rect()), qPrintable(window->objectName()));
+        const QSize room = window->screen()->availableSize();
+        const QSize size = window->frameGeometry().size();
+        QVERIFY2(size.width() <= room.width(), qPrintable(window->objectName()));
+        QVERIFY2(size.height() <= room.height(), qPrintable(window->objectName()));
         for (QLabel* label : window->findChildren<QLabel*>()) {
             const QString what = label->objectName() + " " + label->text();
             QVERIFY2(label->font().pointSizeF() >= points, qPrintable(what));
@@ -120,6 +124,22 @@ void showswhole() {
             QVERIFY2(!label->text().endsWith(QChar(0x2026)), qPrintable(what));
         }
     }
+}
+
+// Tab takes the keyboard round a window that scrolls, and each control it reaches comes into
+// view.
+void tabsintoview(QWidget* window) {
+    const QWidget* view = window->findChild<QScrollArea*>()->viewport();
+    QTRY_VERIFY(window->isActiveWindow());
+    const QWidget* first = QApplication::focusWidget();
+    for (int i = 0; i < 40; ++i) {
+        QWidget* control = QApplication::focusWidget();
+        const QRect where(control->mapTo(view, QPoint()), control->size());
+        QVERIFY2(view->rect().contains(where), qPrintable(control->objectName()));
+        press({Qt::Key_Tab});
+        if (QApplication::focusWidget() == first) return;
+    }
+    QFAIL("Tab never came back round");
 }
 
 const auto box = [] { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); };
@@ -228,6 +248,16 @@ private slots:
     // With text half as large again, as a desktop's font setting makes it, every window takes
     // the room its text needs.
     void aGameIsSavedOverItsOpenerAndLoadedFromTheTitleScreen() {
+        { // at twice the size the main screen does not fit, and scrolls
+            QFont huge = usual;
+            huge.setPointSizeF(usual.pointSizeF() * 2);
+            QApplication::setFont(huge);
+            ScreenGame g;
+            g.newgame("The Roadies");
+            g.formband(2);
+            showswhole();
+            tabsintoview(&g.frontend.mainscreen());
+        }
         {
             QFont large = usual;
             large.setPointSizeF(usual.pointSizeF() * 1.5);
