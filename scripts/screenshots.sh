@@ -14,5 +14,5 @@ cmake --build build/play -j2 --target quorvane-screenshots
 # under /var/tmp those are the system's usual ones.
 runtime=$(mktemp -d)
 trap 'rm -rf "$runtime"' EXIT
-TMPDIR=/var/tmp XDG_RUNTIME_DIR=$runtime QT_QPA_PLATFORM=offscreen \
+TMPDIR=/var/tmp XDG_RUNTIME_DIR=$runtime \
     build/play/tools/quorvane-screenshots "${1:-docs}"

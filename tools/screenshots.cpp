@@ -1,8 +1,10 @@
 // The README's pictures, taken from the real screens without a display:
 // `quorvane-screenshots FOLDER` plays a band's first weeks by the core's own operations, with
-// a fixed chance and no message boxes, and draws each of the six screens to a PNG in FOLDER
-// on its way: title, main, fileoptions, gig, magazine and recorddeal. It fails, saying why,
-// when a screen did not come up as planned or a picture could not be written.
+// a fixed chance, and draws each of the six screens to a PNG in FOLDER on its way: title,
+// hiring (the main screen with an applicant), main, fileoptions, gig, magazine, recorddeal
+// and one message box, message. It fails, saying why, when a screen did not come up as
+// planned or a picture could not be written.
+#include "career/recorddeal.h"
 #include "frontend.h"
 #include "gamewindow.h"
 #include "gigs/booking.h"
@@ -12,6 +14,7 @@
 #include "persist/savefile.h"
 #include "ports/mersennerandom.h"
 #include "program.h"
+#include "qtdialogs.h"
 #include "roster/applicants.h"
 #include "roster/memberdetails.h"
 #include "songs/demo.h"
@@ -22,8 +25,12 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
+#include <QFile>
 #include <QListWidget>
+#include <QScreen>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -31,14 +38,19 @@ namespace quorvane {
 
 namespace {
 
-// Names the band, says No to every question and keeps the messages out of the pictures.
+// Names the band, says No to every question and keeps the messages out of the pictures, but
+// for the one box the pictures show.
 class QuietDialogs final : public Dialogs {
 public:
-    void message(std::string_view, Icon) override {}
+    void message(std::string_view text, Icon icon) override {
+        if (boxes) boxes->message(text, icon);
+    }
     bool ask(std::string_view) override { return false; }
     std::string prompt(std::string_view, std::string_view, std::string_view) override {
         return "The Velvet Amps";
     }
+
+    QtDialogs* boxes = nullptr; // the game's own message boxes, while one is being drawn
 };
 
 class Camera {
@@ -51,8 +63,25 @@ public:
         frontend_.navigator().refresh();
         QWidget& window = frontend_.navigator().window(screen);
         QCoreApplication::processEvents(); // pending layouts and resizes
-        if (!window.grab().save(folder_.filePath(name))) return fail(name, "cannot be written");
-        return true;
+        return save(window, name);
+    }
+    // Draws the first message box that `act` brings up, and closes every one.
+    template <typename Act> bool shootbox(QuietDialogs& dialogs, Act act, const char* name) {
+        QtDialogs boxes;
+        boxes.attach(frontend_.navigator());
+        bool shot = false;
+        QTimer look; // for a box up
+        QObject::connect(&look, &QTimer::timeout, [this, name, &shot] {
+            QWidget* box = QApplication::activeModalWidget();
+            if (!box) return;
+            if (!shot) shot = save(*box, name);
+            box->close();
+        });
+        look.start(50);
+        dialogs.boxes = &boxes;
+        act();
+        dialogs.boxes = nullptr;
+        return shot || fail(name, "no box came up");
     }
     static bool fail(const char* name, const char* why) {
         std::fprintf(stderr, "quorvane: no %s: %s\n", name, why);
@@ -60,6 +89,19 @@ public:
     }
 
 private:
+    // On a real display the whole screen is drawn too, as "screen-NAME", once the window
+    // manager has framed the window: it shows where the window lies and that it fits.
+    bool save(QWidget& window, const char* name) {
+        if (!window.grab().save(folder_.filePath(name))) return fail(name, "cannot be written");
+        if (QGuiApplication::platformName() == "offscreen") return true;
+        QEventLoop settle;
+        QTimer::singleShot(500, &settle, &QEventLoop::quit);
+        settle.exec();
+        const QString whole = folder_.filePath(QString("screen-") + name);
+        if (!window.screen()->grabWindow(0).save(whole)) return fail(name, "no screen picture");
+        return true;
+    }
+
     Frontend& frontend_;
     QDir folder_;
 };
@@ -87,6 +129,9 @@ bool takescreenshots(const QString& folder) {
     // A band of four writes songs until it has enough for a gig, then pays for a little
     // promotion.
     startnewgame(game);
+    for (int hired = 0; hired < 3; ++hired)
+        hireapplicant(game);
+    if (!camera.shoot(Screen::main, "hiring.png")) return false; // an applicant for the fourth
     while (game.controls.hire)
         hireapplicant(game);
     for (int week = 0; week < 52 && s.songcount < setlength + 1; ++week) {
@@ -135,7 +180,14 @@ bool takescreenshots(const QString& folder) {
     selectsong(game, 0);
     senddemo(game);
     nextweek(game);
-    return camera.shoot(Screen::recorddeal, "recorddeal.png");
+    if (!camera.shoot(Screen::recorddeal, "recorddeal.png")) return false;
+
+    // The next band's first week, without the money for its wages.
+    acceptnewband(game);
+    choosepromotion(game, 0);
+    s.cash = 0;
+    return camera.shootbox(
+        dialogs, [&game] { nextweek(game); }, "message.png");
 }
 
 } // namespace
@@ -146,7 +198,17 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "usage: quorvane-screenshots FOLDER\n");
         return 2;
     }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Without a display by default, on a screen large enough that no window needs to scroll
+    // at any font or scale.
+    QTemporaryDir config;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        QFile screen(config.filePath("screen.json"));
+        if (!screen.open(QIODevice::WriteOnly) ||
+            screen.write(R"({"screens": [{"name": "wall", "width": 7680, "height": 4320}]})") < 0)
+            return 1;
+        screen.close();
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screen.fileName().toLocal8Bit());
+    }
     QApplication app(argc, argv);
     quorvane::nameprogram();
     return quorvane::takescreenshots(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
