@@ -66,6 +66,11 @@ QWidget* FileOptionsScreen::buildpickers() {
     drives_->setAccessibleName("Drive");
     for (const QFileInfo& drive : QDir::drives())
         drives_->addItem(drive.absoluteFilePath());
+    // On Linux a screen reader names a drop-down by the label it is the buddy of, and reads
+    // its own name as its value ("/"): an unseen label gives it its name.
+    auto* drivename = new QLabel(drives_->accessibleName(), box);
+    drivename->setBuddy(drives_);
+    drivename->hide();
 
     foldermodel_ = new SortedFiles(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives, this);
     folders_ = new QTreeView(box);

@@ -168,6 +168,7 @@ private slots:
     void aBandLivesThroughSeveralWeeksByKeysAndMouse() {
         ScreenGame g;
         QVERIFY(QTest::qWaitForWindowActive(&g.frontend.titlescreen()));
+        QCOMPARE(spoken(&g.frontend.titlescreen()), QString("Title screen"));
         QCOMPARE(focused(), QString("New"));
         g.dialogs.typed = {"<b>Life</b> & Soul"}; // read as typed, by a screen reader too
         press({Qt::Key_Backtab, Qt::Key_Return, Qt::Key_Tab}); // the hidden joke comes last
@@ -231,6 +232,12 @@ private slots:
         QVERIFY(tabto("Command5"));
         press({Qt::Key_Return}); // GAME OPTIONS
         QTRY_COMPARE(QApplication::activeWindow(), visiblewindow("savefrm"));
+        QCOMPARE(spoken(QApplication::activeWindow()), QString("File options"));
+        // On Linux a drop-down's own name is read as its value; a label's buddy it is named.
+        const auto* drive = QAccessible::queryAccessibleInterface(g.find("savefrm", "Drive1"));
+        const auto labels = drive->relations(QAccessible::Label);
+        QCOMPARE(labels.size(), 1);
+        QCOMPARE(labels.front().first->text(QAccessible::Name), QString("Drive"));
         QVERIFY(tabto("thefile"));
         QVERIFY(g.enabled("savefrm", "save")); // reached by Tab, as by a click
         press({Qt::Key_Escape});               // BACK
@@ -326,6 +333,7 @@ private slots:
         QVERIFY(g.enabled("gig", "command1"));
         QVERIFY(!g.enabled("gig", "command4"));
         QTRY_VERIFY(g.find("gig", "location0")->isActiveWindow()); // for the keys below
+        QCOMPARE(spoken(QApplication::activeWindow()), QString("Gig booking"));
         const QImage rose = g.find("gig", "location0")->grab().toImage();
         press({Qt::Key_Up}); // the arrows look at the Rose and Crown, with a ring
         QVERIFY(g.find("gig", "location0")->grab().toImage() != rose);
@@ -351,6 +359,7 @@ private slots:
         // The review as a screen reader reads it, with the name's tags as typed.
         QString read = spoken(article);
         QVERIFY(read.remove(QChar(0x200B)).startsWith(QString::fromStdString(s.gigreview)));
+        QCOMPARE(spoken(article->window()), QString("Music magazine"));
         QCOMPARE(spoken(article->window(), QAccessible::Description), read); // read as it comes up
         const QFontMetrics type(article->font()); // a typewriter's even letters
         QCOMPARE(type.horizontalAdvance("iiiii"), type.horizontalAdvance("WWWWW"));
@@ -366,6 +375,7 @@ private slots:
         g.click("main", "command6");
         QVERIFY(g.text("txt", "Form2").contains(QString::fromStdString(s.bandname)));
         QTRY_VERIFY(g.find("Form2", "txt")->isActiveWindow());
+        QCOMPARE(spoken(QApplication::activeWindow()), QString("Record deal"));
         press({Qt::Key_Return}); // YES has the focus
         QVERIFY(!visiblewindow("Form2"));
     }
