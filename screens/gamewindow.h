@@ -6,10 +6,12 @@
 
 #include <QAbstractButton>
 #include <QKeyEvent>
-#include <QScrollArea>
 #include <QWidget>
 
 #include <functional>
+
+class QScrollArea;
+class QVBoxLayout;
 
 namespace quorvane {
 
@@ -39,7 +41,7 @@ protected:
     }
 
     // The page the screen lays its controls on.
-    QWidget* page() const { return scroll_->widget(); }
+    QWidget* page() const { return page_; }
 
     // Fixes the window at the size its content takes at the player's font, never smaller
     // than it was drawn at.
@@ -60,10 +62,14 @@ private:
     // The page keeps its whole size; the window takes as much of it as the room allows, and
     // a scroll bar's breadth more across where the other way scrolls.
     void settle();
+    // Puts the page in a scroll area, the first time the screen has too little room for it.
+    void scrollpage();
 
     std::function<void()> refresh_;
     QAbstractButton* escape_ = nullptr;
-    QScrollArea* scroll_;
+    QVBoxLayout* frame_;
+    QWidget* page_;
+    QScrollArea* scroll_ = nullptr;
     QSize drawn_;
     QSize content_;
     QSize room_{QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
