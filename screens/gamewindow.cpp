@@ -58,7 +58,7 @@ void GameWindow::settle() {
     setFixedSize(wanted.boundedTo(room_));
 }
 
-// Made only for a window that needs it: most never do, and a window opens sooner without.
+// Made only for a window that needs it: most never do, and start lighter without one.
 void GameWindow::scrollpage() {
     scroll_ = new QScrollArea(this);
     scroll_->setFrameShape(QFrame::NoFrame);
