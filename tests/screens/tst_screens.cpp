@@ -111,18 +111,19 @@ void showswhole() {
     const double points = QApplication::font().pointSizeF();
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (!window->isVisible()) continue;
+        const QByteArray name = window->objectName().toUtf8();
         const QSize room = window->screen()->availableSize();
         const QSize size = window->frameGeometry().size();
-        QVERIFY2(size.width() <= room.width(), qPrintable(window->objectName()));
-        QVERIFY2(size.height() <= room.height(), qPrintable(window->objectName()));
-        // It scrolls only where the screen has no more room for it.
+        QVERIFY2(size.width() <= room.width(), name);
+        QVERIFY2(size.height() <= room.height(), name);
+        // It scrolls only where the screen has no more room for it; else its page shows whole.
         if (const auto* scroll = window->findChild<QScrollArea*>()) {
             if (size.height() < room.height())
-                QVERIFY2(!scroll->verticalScrollBar()->isVisible(),
-                         qPrintable(window->objectName()));
+                QVERIFY2(!scroll->verticalScrollBar()->isVisible(), name);
             if (size.width() < room.width())
-                QVERIFY2(!scroll->horizontalScrollBar()->isVisible(),
-                         qPrintable(window->objectName()));
+                QVERIFY2(!scroll->horizontalScrollBar()->isVisible(), name);
+        } else if (const auto* page = window->findChild<QWidget*>("page")) {
+            QVERIFY2(window->rect().contains(page->geometry()), name);
         }
         for (QLabel* label : window->findChildren<QLabel*>()) {
             const QString what = label->objectName() + " " + label->text();
